@@ -1,0 +1,159 @@
+#include "host/loader/plugin_host.h"
+
+#include <dlfcn.h>
+
+#include <cstring>
+
+#include "host/memory.h"
+#include "host/model/journal.h"
+#include "host/resources/plugin_resources.h"
+
+namespace corvane::host {
+namespace {
+
+PluginRef NextPluginRef() {
+  static PluginRef next = 0x1000;
+  return ++next;
+}
+
+std::string StemOf(const std::string& path) {
+  size_t slash = path.find_last_of('/');
+  std::string file = slash == std::string::npos ? path : path.substr(slash + 1);
+  size_t dot = file.find('.');
+  return dot == std::string::npos ? file : file.substr(0, dot);
+}
+
+}  // namespace
+
+const FilterRegistration* LoadedPlugin::filter(const Session& session) const {
+  for (const auto& registration : session.filters) {
+    if (registration->plugin == ref) return registration.get();
+  }
+  return nullptr;
+}
+
+LoadResult InspectPlugin(const std::string& path) {
+  LoadResult result;
+  auto read = PluginResources::Read(path);
+  if (!read.resources) {
+    result.error = read.error;
+    return result;
+  }
+  PiplCheck check = read.resources->checkPipl();
+  if (!check.ok) {
+    result.error = "not a usable plug-in: " + check.reason;
+    return result;
+  }
+  result.plugin = std::make_unique<LoadedPlugin>();
+  result.plugin->path = path;
+  result.plugin->name = StemOf(path);
+  result.plugin->resources = std::move(read.resources);
+  return result;
+}
+
+PluginHost::~PluginHost() {
+  for (auto& plugin : plugins_) {
+    if (plugin->started) shutdown(*plugin);
+    FreeMemHandle(plugin->parameters);
+    plugin->parameters = nullptr;
+    if (plugin->library) dlclose(plugin->library);
+    session_.plugins.erase(plugin->ref);
+  }
+}
+
+static HostError OpenLibrary(LoadedPlugin& plugin, std::string* error) {
+  plugin.library = dlopen(plugin.path.c_str(), RTLD_NOW | RTLD_LOCAL);
+  if (plugin.library == nullptr) {
+    if (error) *error = std::string("cannot load: ") + dlerror();
+    return kBadParameterError;
+  }
+  void* entry = dlsym(plugin.library, kPluginEntryName);
+  if (entry == nullptr) {
+    if (error) *error = "the library does not export PluginMain";
+    dlclose(plugin.library);
+    plugin.library = nullptr;
+    return kBadParameterError;
+  }
+  plugin.entry = reinterpret_cast<PluginMainProc>(entry);
+  return kNoError;
+}
+
+LoadedPlugin* PluginHost::load(const std::string& path, std::string* error) {
+  LoadResult inspected = InspectPlugin(path);
+  if (!inspected.plugin) {
+    if (error) *error = inspected.error;
+    return nullptr;
+  }
+  LoadedPlugin& plugin = *inspected.plugin;
+  if (OpenLibrary(plugin, error) != kNoError) return nullptr;
+  plugin.ref = NextPluginRef();
+  session_.plugins[plugin.ref] = plugin.resources.get();
+  plugins_.push_back(std::move(inspected.plugin));
+  return plugins_.back().get();
+}
+
+HostError PluginHost::send(LoadedPlugin& plugin, const char* caller, const char* selector) {
+  if (plugin.entry == nullptr) return kBadParameterError;
+  HostMessage message{};
+  message.pluginRef = plugin.ref;
+  message.globals = plugin.globals;
+  message.basic = HostBasicSuite();
+  const FilterRegistration* filter = plugin.filter(session_);
+  message.filter = reinterpret_cast<FilterRef>(const_cast<FilterRegistration*>(filter));
+  message.parameters = plugin.parameters;
+  SessionScope scope(session_);
+  HostError result = plugin.entry(caller, selector, &message);
+  plugin.globals = message.globals;
+  plugin.parameters = message.parameters;
+  return result;
+}
+
+HostError PluginHost::startup(LoadedPlugin& plugin) {
+  HostError result = send(plugin, kCallerInterface, kSelectorStartup);
+  plugin.started = true;  // even a failed start-up may hold a globals block
+  return result;
+}
+
+HostError PluginHost::about(LoadedPlugin& plugin) {
+  return send(plugin, kCallerInterface, kSelectorAbout);
+}
+
+HostError PluginHost::getParameters(LoadedPlugin& plugin) {
+  if (session_.journal) session_.journal->begin();
+  return send(plugin, kCallerFilter, kSelectorGetParameters);
+}
+
+HostError PluginHost::go(LoadedPlugin& plugin) { return send(plugin, kCallerFilter, kSelectorGo); }
+
+HostError PluginHost::repeat(LoadedPlugin& plugin) {
+  if (session_.journal) session_.journal->begin();
+  return go(plugin);
+}
+
+HostError PluginHost::unload(LoadedPlugin& plugin) {
+  HostError result = send(plugin, kCallerAccess, kSelectorUnload);
+  if (plugin.library) dlclose(plugin.library);
+  plugin.library = nullptr;
+  plugin.entry = nullptr;
+  return result;
+}
+
+HostError PluginHost::reload(LoadedPlugin& plugin) {
+  std::string error;
+  if (plugin.library == nullptr && OpenLibrary(plugin, &error) != kNoError) return kBadParameterError;
+  return send(plugin, kCallerAccess, kSelectorReload);
+}
+
+HostError PluginHost::shutdown(LoadedPlugin& plugin) {
+  HostError result = send(plugin, kCallerInterface, kSelectorShutdown);
+  plugin.started = false;
+  return result;
+}
+
+void PluginHost::setParameters(LoadedPlugin& plugin, const void* bytes, uint32_t size) {
+  FreeMemHandle(plugin.parameters);
+  plugin.parameters = NewMemHandle(size);
+  if (plugin.parameters) std::memcpy(*plugin.parameters, bytes, size);
+}
+
+}  // namespace corvane::host
