@@ -35,11 +35,12 @@ const FilterRegistration* LoadedPlugin::filter(const Session& session) const {
 LoadResult InspectPlugin(const std::string& path) {
   LoadResult result;
   auto read = PluginResources::Read(path);
-  if (!read.resources) {
-    result.error = read.error;
+  if (!read) {
+    result.error = "cannot read the resources of " + path + ": " + read.error().message();
     return result;
   }
-  PiplCheck check = read.resources->checkPipl();
+  auto resources = std::make_unique<PluginResources>(std::move(read).value());
+  PiplCheck check = resources->checkPipl();
   if (!check.ok) {
     result.error = "not a usable plug-in: " + check.reason;
     return result;
@@ -47,7 +48,7 @@ LoadResult InspectPlugin(const std::string& path) {
   result.plugin = std::make_unique<LoadedPlugin>();
   result.plugin->path = path;
   result.plugin->name = StemOf(path);
-  result.plugin->resources = std::move(read.resources);
+  result.plugin->resources = std::move(resources);
   return result;
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "host/resources/plugin_resources.h"
 #include "host/session.h"
 
 namespace corvane::host {

@@ -13,6 +13,8 @@
 #include <vector>
 
 #include "host/dialogs/dialog.h"
+#include "host/dialogs/manager.h"
+#include "host/model/journal.h"
 #include "host/loader/plugin_host.h"
 #include "host/model/document.h"
 #include "host/session.h"
