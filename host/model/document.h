@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 namespace corvane::host {
@@ -46,6 +47,8 @@ class Art {
   // SVG attributes of the element that the host does not interpret, kept so
   // that writing the file back loses nothing.
   std::vector<std::pair<std::string, std::string>> extraAttributes;
+
+  bool isContainer() const { return type == ArtType::Group || type == ArtType::Compound; }
 };
 
 class Layer {
@@ -77,8 +80,11 @@ class Document {
   float height = 792.0f;
   // Layers bottom to top (live ones only).
   std::vector<Layer*> layers;
+  // The layer new art goes to. May be left null (or point at a layer that is
+  // no longer in `layers`): currentLayer() then falls back to the top layer.
   Layer* current = nullptr;
-  // Style given to art made by NewArt and the shape constructors.
+  // Style given to art made by NewArt and the shape constructors; starts as
+  // DefaultArtStyle().
   PathStyle newArtStyle;
   // Top-level SVG content outside the layers (defs, metadata, ...), verbatim,
   // and the root element's attributes that are not the page size.
@@ -88,10 +94,21 @@ class Document {
   // Builders, used by the file readers and by tests. They do not journal.
   Layer* createLayer();  // in the arena, not yet placed
   Art* createArt(ArtType type);
+  // Convenience for builders: a new layer placed on top of `layers`.
+  Layer* addLayer(const std::string& title = std::string());
 
   // True when `art` is a live object of this document (a valid reference).
+  // Constant time; a pointer this document never made is simply not owned.
   bool owns(const Art* art) const;
   bool owns(const Layer* layer) const;
+
+  // The layer new art goes to: `current` when it is a live placed layer,
+  // otherwise the top layer; null when the document has no layers.
+  Layer* currentLayer() const;
+
+  // Sets every art's `parent` and `layer` from the containment structure, so
+  // builders may push art into layers and members without wiring them up.
+  void relink();
 
   // Arena access for the journal and the suite implementations.
   std::vector<std::unique_ptr<Art>>& artArena() { return artArena_; }
@@ -100,6 +117,32 @@ class Document {
  private:
   std::vector<std::unique_ptr<Art>> artArena_;
   std::vector<std::unique_ptr<Layer>> layerArena_;
+  std::unordered_set<const Art*> artIndex_;
+  std::unordered_set<const Layer*> layerIndex_;
 };
+
+// The container that holds `art`: its parent's members, or its layer's art
+// for top-level art. Null for art that was never placed.
+std::vector<Art*>* SiblingsOf(Art& art);
+
+// The layer `art` is in, found through the top-level ancestor.
+Layer* LayerOf(const Art& art);
+
+// Marks `art` and all its members alive or dead.
+void SetAliveDeep(Art& art, bool alive);
+
+// Pre-order (a parent before its members, members bottom to top) of the art
+// in `top`, Foreign art included; `visit` is called as visit(Art&).
+template <class Visit>
+void ForEachArt(const std::vector<Art*>& top, Visit&& visit) {
+  for (Art* art : top) {
+    visit(*art);
+    if (!art->members.empty()) ForEachArt(art->members, visit);
+  }
+}
+
+// Every live art of the document that plug-ins can see (Foreign art and its
+// members excluded), layers bottom to top, each layer in pre-order.
+std::vector<Art*> Walk(const Document& document);
 
 }  // namespace corvane::host
