@@ -15,6 +15,7 @@
 // their own.
 #pragma once
 
+#include "framework/parameters.h"
 #include "framework/plugin.h"
 
 // Field kinds.
@@ -28,18 +29,27 @@ enum : int32_t {
 
 enum : int32_t { kNotStored = -1 };
 
+// FieldSpec::unitStep bits.
+enum : int32_t {
+  kUnitSmallStep = 1,  // SetItemSmallStep(item, 1.0)
+  kUnitLargeStep = 2,  // SetItemLargeStep(item, 1.0)
+};
+
 struct FieldSpec {
   int32_t item;
   int32_t kind;
   int32_t offset;            // byte offset of the value in the block, or kNotStored
+                             //   (a pair item that is not stored shows its partner's value)
   Real minimum;              // numeric fields and sliders
   Real maximum;
   int32_t digits;            // real fields: decimals shown and kept
   const char* const* entries;  // lists: entry texts, each beginning with one space;
   int32_t entryCount;          //   entry id = index
   int32_t partner;           // the other item of a slider/edit pair, or 0
-  int32_t unitStep;          // nonzero: SetItemSmallStep/SetItemLargeStep(1.0)
+  int32_t unitStep;          // kUnitSmallStep and/or kUnitLargeStep, or 0
   int32_t reacts;            // older generation: the field drives the preview
+                             //   (pair items always get a procedure that keeps
+                             //   the partner equal)
 };
 
 // Ways of storing values.
@@ -70,8 +80,12 @@ struct ButtonSpec {
   int32_t item;
   // Opens this sub-dialog (same block, its own set-up) when set.
   const DialogSpec* subDialog;
-  // Otherwise runs this action after DefaultNotify; the toolkit then sends
-  // "ADM User Changed Notifier" to every item of `renotify`.
+  // Otherwise runs this action after DefaultNotify. In a kStoreOnChange
+  // dialog the block always holds what the dialog shows, so the toolkit then
+  // shows the block's values (ShowAllFields: a Reset action only writes the
+  // defaults into the block); a kStoreOnOk action shows what it changes
+  // itself. Finally the toolkit sends "ADM User Changed Notifier" to every
+  // item of `renotify`.
   void (*action)(DialogRef dialog, void* block);
   const int32_t* renotify;
   int32_t renotifyCount;
@@ -96,8 +110,10 @@ struct DialogSpec {
   void (*afterStore)(DialogRef dialog, void* block);
   // The first edit field: focused and its text selected at set-up.
   int32_t focusItem;
-  // Items sent "ADM User Changed Notifier" at the end of set-up (so list
-  // procedures set up labels, or the preview is drawn as the dialog opens).
+  // Items sent "ADM User Changed Notifier" at the end of set-up: the lists
+  // among them before the focus item is focused (so their procedures set up
+  // labels and availability), the others after it (so the preview is drawn
+  // as the dialog opens).
   const int32_t* notifyOnOpen;
   int32_t notifyOnOpenCount;
   // Whether the main dialog's OK stores the rectangle (sub-dialogs store it
@@ -106,16 +122,26 @@ struct DialogSpec {
 };
 
 // Runs a dialog described by spec with the parameter handle as its data;
-// returns the id of the item that closed it (what RunModalDialog returns).
+// returns the id of the item that closed it (what RunModalDialog returns;
+// -1 without opening anything when dialogs are nested too deeply).
 int32_t RunSpecDialog(PluginRef plugin, const DialogSpec* spec, MemHandle parameters);
 
-// The set-up procedure of the dialog being opened by RunSpecDialog.
+// Get Parameters (RunParameterDialog) for a main dialog described by spec.
+// dialog->init may be null (SpecDialogInit is used) or a procedure of the
+// plug-in's that calls SpecDialogInit.
+HostError RunSpecParameterDialog(HostMessage* message, const ParameterDialog* dialog,
+                                 const DialogSpec* spec);
+
+// The set-up procedure of the dialog being opened by RunSpecDialog or
+// RunSpecParameterDialog; kBadParameterError when no spec is waiting.
 HostError SpecDialogInit(DialogRef dialog);
 
-// The spec of an open dialog, found through the stack of open dialogs.
+// The DialogSpec of an open dialog, found through the stack of open dialogs; null
+// for a dialog the toolkit did not open.
 const DialogSpec* SpecOf(DialogRef dialog);
 
-// Stores every field of the dialog into the block.
+// Stores every field of the dialog (and its preview box) into the block. A
+// list without a selection leaves its value as it was.
 void StoreAllFields(DialogRef dialog, const DialogSpec* spec, void* block);
 
 // Writes the block's values into the dialog's fields (lists select the stored
@@ -130,10 +156,12 @@ void ShowAllFields(DialogRef dialog, const DialogSpec* spec, const void* block);
 // returns 0.
 int32_t BeginWorkRun(void* block, const BlockLayout* layout, HostError* error);
 
-// Runs the preview after a stored change: with preview on, sets
-// previewCurrent, runs the work routine and clears previewCurrent again when
-// the run fails (so a later Go does not take a failed preview for the
-// result); with preview off, clears previewCurrent.
+// Runs the preview after a stored change: with preview on, clears finalRun,
+// sets previewCurrent, runs the work routine and clears previewCurrent again
+// when the run fails (so a later Go does not take a failed preview for the
+// result); with preview off, or without a work routine, clears
+// previewCurrent. The run's error is not passed on: a preview that fails
+// leaves its remains to the next UndoChanges.
 void PreviewAfterChange(void* block, const DialogSpec* spec);
 
 // ---- Building blocks ---------------------------------------------------
@@ -144,16 +172,20 @@ void SetUpRealField(ItemRef item, Real minimum, Real maximum, Real value, int32_
 void SetUpIntField(ItemRef item, int32_t minimum, int32_t maximum, int32_t value);
 
 // Fills a list with entries (id = index) and selects the entry with id
-// `selected`.
+// `selected` (none when no entry has that id, e.g. -1).
 void FillList(ItemRef item, const char* const* entries, int32_t count, int32_t selected);
 // Selects the entry with that id; nothing when there is none.
 void SelectListId(ItemRef item, int32_t id);
 // The id of the selected entry, or -1 when none is selected.
 int32_t SelectedListId(ItemRef item);
 
-// Copies the value of a slider or edit field to its partner.
+// Copies the value of a slider or edit field to its partner, as a real
+// (CopyIntToPartner: as an integer, for integer pairs).
 void CopyToPartner(ItemRef from, ItemRef to);
+void CopyIntToPartner(ItemRef from, ItemRef to);
 
+// The rectangle is stored, and restored when its flag is set, only when the
+// layout has both a rectangle and a flag.
 void StoreDialogBounds(DialogRef dialog, void* block, const BlockLayout* layout);
 void RestoreDialogBounds(DialogRef dialog, const void* block, const BlockLayout* layout);
 
