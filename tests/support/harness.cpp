@@ -76,8 +76,10 @@ Harness::~Harness() {
 
 host::LoadedPlugin& Harness::load(const std::string& deliverable) {
   std::string error;
-  host::LoadedPlugin* plugin =
-      host_->load(std::string(CORVANE_PLUGIN_DIR) + "/" + deliverable + ".so", &error);
+  const std::string path = deliverable.find('/') != std::string::npos
+                               ? deliverable
+                               : std::string(CORVANE_PLUGIN_DIR) + "/" + deliverable + ".so";
+  host::LoadedPlugin* plugin = host_->load(path, &error);
   if (plugin == nullptr) {
     ADD_FAILURE() << "cannot load " << deliverable << ": " << error;
     throw std::runtime_error("cannot load " + deliverable);

@@ -56,8 +56,8 @@ class Harness {
   host::Session& session() { return session_; }
   host::PluginHost& host() { return *host_; }
 
-  // Loads build/plugins/<deliverable>.so and sends Startup; fails the test
-  // when either goes wrong.
+  // Loads build/plugins/<deliverable>.so (or the library at a path that
+  // contains a '/') and sends Startup; fails the test when either goes wrong.
   host::LoadedPlugin& load(const std::string& deliverable);
 
   // Get Parameters with the scripted steps; after the last step every open
