@@ -1,5 +1,6 @@
 // "AI Document Suite" 5, "AI Layer Suite" 7, "AI Undo Suite" 3,
 // "AI Random Suite" 3 and "AI Tag Suite" 2.
+#include "host/dialogs/manager.h"
 #include "host/model/journal.h"
 #include "host/suites/artwork_support.h"
 
@@ -18,6 +19,8 @@ HostError GetDocumentBounds(DocumentBounds* bounds) {
 HostError RedrawDocument() {
   return Run("RedrawDocument", [&](Editor&, Session& session) -> HostError {
     ++session.redraws;
+    // Whoever mirrors the open dialogs shows the preview now.
+    if (session.dialogs) session.dialogs->documentRedrawn();
     return kNoError;
   });
 }
