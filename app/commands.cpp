@@ -3,6 +3,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <climits>
+#include <cmath>
 #include <filesystem>
 #include <map>
 #include <ostream>
@@ -147,10 +149,22 @@ class CommandAgent final : public host::UserAgent {
     if (action.kind == Action::Click) return UserAction::Click(action.item);
     const host::Item* item = dialog.item(action.item);
     if (item != nullptr && (item->kind() == host::ItemKind::CheckBox ||
-                            item->kind() == host::ItemKind::Radio))
-      return UserAction::SetChecked(action.item, static_cast<int32_t>(action.value));
-    if (item != nullptr && item->list() != nullptr)
+                            item->kind() == host::ItemKind::Radio)) {
+      // The number goes through unconverted so that the dialog refuses
+      // anything but 0 and 1 instead of a truncated 0.5 passing as 0.
+      UserAction check = UserAction::SetChecked(action.item, 0);
+      check.number = action.value;
+      return check;
+    }
+    if (item != nullptr && item->list() != nullptr) {
+      if (action.value != std::floor(action.value) || std::fabs(action.value) > INT32_MAX) {
+        errors_.push_back("--set " + action.text + ": in dialog \"" + dialog.tmpl().title +
+                          "\": item " + std::to_string(action.item) +
+                          " is a list: the value must be an entry id, a whole number");
+        return dialog.depth() == 0 ? UserAction::Cancel() : UserAction::Ok();
+      }
       return UserAction::SelectEntry(action.item, static_cast<int32_t>(action.value));
+    }
     return UserAction::SetValue(action.item, action.value);
   }
 
@@ -227,8 +241,12 @@ int List(const std::string& pluginDir, std::ostream& out, std::ostream& err) {
     }
     HostError started = run.plugins->startup(*plugin);
     const host::FilterRegistration* filter = plugin->filter(run.session);
-    if (started != kNoError || filter == nullptr) {
+    if (started != kNoError) {
       out << name << "\tPIPL: ok\tstart-up failed (" << CodeText(started) << ")\n";
+      continue;
+    }
+    if (filter == nullptr) {
+      out << name << "\tPIPL: ok\tregistered no filter\n";
       continue;
     }
     out << name << "\t\"" << filter->name << "\"\tcategory \"" << filter->category

@@ -38,15 +38,47 @@ extern const ADMNotifierSuiteV1* sNotifier;
 extern const ADMListSuiteV1* sList;
 extern const ADMEntrySuiteV2* sEntry;
 
-// One row of a deliverable's SuiteTable.
+// One row of the SuiteTable.
 struct SuiteRow {
   const char* name;
   int32_t version;
   const void** global;
 };
 
-#define SUITE_ROW(name, global) \
-  { name, name##Version, reinterpret_cast<const void**>(&(global)) }
+// Every suite a deliverable may use, in the order they are obtained. A
+// deliverable's own table is these rows less the ones it names in
+// PluginDefinition::omittedSuites (one bit per row, below).
+extern const SuiteRow kSuiteTable[];
+enum : int32_t { kSuiteTableRows = 26 };
+
+enum : uint32_t {
+  kBlocksRow = 1u << 0,
+  kAccessRow = 1u << 1,
+  kMemoryRow = 1u << 2,
+  kMathRow = 1u << 3,
+  kArtRow = 1u << 4,
+  kUserRow = 1u << 5,
+  kDocumentRow = 1u << 6,
+  kUndoRow = 1u << 7,
+  kMatchingRow = 1u << 8,
+  kPathRow = 1u << 9,
+  kStyleRow = 1u << 10,
+  kRandomRow = 1u << 11,
+  kTransformRow = 1u << 12,
+  kShapesRow = 1u << 13,
+  kLayerRow = 1u << 14,
+  kMenuRow = 1u << 15,
+  kFilterRow = 1u << 16,
+  kTagRow = 1u << 17,
+  kBezierRow = 1u << 18,
+  kADMBasicRow = 1u << 19,
+  kDialogRow = 1u << 20,
+  kItemRow = 1u << 21,
+  kIconRow = 1u << 22,
+  kNotifierRow = 1u << 23,
+  kListRow = 1u << 24,
+  kEntryRow = 1u << 25,
+};
 
 // Framework generation: how many filters registration may add.
 enum : int32_t { kOlderGeneration = 0, kNewerGeneration = 1 };
@@ -64,8 +96,7 @@ struct PluginDefinition {
   const char* fixedTitle;
   int32_t menuCodes;
   int32_t callsMenuItemExtra;  // nonzero: MenuItemExtra after the auto-update
-  const SuiteRow* suites;
-  int32_t suiteCount;
+  uint32_t omittedSuites;  // rows of kSuiteTable the deliverable does not obtain
   HostError (*getParameters)(HostMessage* message);
   HostError (*go)(HostMessage* message);
 };

@@ -32,17 +32,52 @@ const ADMEntrySuiteV2* sEntry;
 
 int16_t gSuiteNesting = 0;
 
+#define SUITE_ROW(name, global) \
+  { name, name##Version, reinterpret_cast<const void**>(&(global)) }
+
+const SuiteRow kSuiteTable[kSuiteTableRows] = {
+    SUITE_ROW(kBlocksSuite, sBlocks),
+    SUITE_ROW(kAccessSuite, sAccess),
+    SUITE_ROW(kMdMemorySuite, sMemory),
+    SUITE_ROW(kRealMathSuite, sMath),
+    SUITE_ROW(kArtSuite, sArt),
+    SUITE_ROW(kUserSuite, sUser),
+    SUITE_ROW(kDocumentSuite, sDocument),
+    SUITE_ROW(kUndoSuite, sUndo),
+    SUITE_ROW(kMatchingArtSuite, sMatching),
+    SUITE_ROW(kPathSuite, sPath),
+    SUITE_ROW(kPathStyleSuite, sStyle),
+    SUITE_ROW(kRandomSuite, sRandom),
+    SUITE_ROW(kTransformArtSuite, sTransform),
+    SUITE_ROW(kShapeConstructionSuite, sShapes),
+    SUITE_ROW(kLayerSuite, sLayer),
+    SUITE_ROW(kMenuSuite, sMenu),
+    SUITE_ROW(kFilterSuite, sFilter),
+    SUITE_ROW(kTagSuite, sTag),
+    SUITE_ROW(kRealBezierSuite, sBezier),
+    SUITE_ROW(kADMBasicSuite, sADMBasic),
+    SUITE_ROW(kADMDialogSuite, sDialog),
+    SUITE_ROW(kADMItemSuite, sItem),
+    SUITE_ROW(kADMIconSuite, sIcon),
+    SUITE_ROW(kADMNotifierSuite, sNotifier),
+    SUITE_ROW(kADMListSuite, sList),
+    SUITE_ROW(kADMEntrySuite, sEntry),
+};
+
+static bool UsesRow(int32_t row) {
+  return (kPluginDefinition.omittedSuites & (1u << row)) == 0;
+}
+
 // Obtains every row whose global is still null. Rationale: a ReturnSuite that
 // failed part-way leaves the nesting count at 1 with some globals already
 // cleared; fetching the missing ones again keeps the next call from using a
 // null table. On a failure, the suites obtained by this attempt are given
 // back and their globals cleared, so nothing is half-obtained.
 static HostError ObtainMissing(const BasicSuite* basic) {
-  const SuiteRow* rows = kPluginDefinition.suites;
-  const int32_t count = kPluginDefinition.suiteCount;
-  bool obtained[64] = {};
-  for (int32_t i = 0; i < count && i < 64; ++i) {
-    if (*rows[i].global != nullptr) continue;
+  const SuiteRow* rows = kSuiteTable;
+  bool obtained[kSuiteTableRows] = {};
+  for (int32_t i = 0; i < kSuiteTableRows; ++i) {
+    if (!UsesRow(i) || *rows[i].global != nullptr) continue;
     HostError error = basic->ObtainSuite(rows[i].name, rows[i].version, rows[i].global);
     if (error == kNoError && *rows[i].global == nullptr) error = kSuiteNotFoundError;
     if (error != kNoError) {
@@ -69,9 +104,9 @@ HostError AcquireSuites(const BasicSuite* basic) {
 
 HostError ReleaseSuites(const BasicSuite* basic) {
   if (gSuiteNesting == 1) {
-    const SuiteRow* rows = kPluginDefinition.suites;
-    for (int32_t i = 0; i < kPluginDefinition.suiteCount; ++i) {
-      if (*rows[i].global == nullptr) continue;
+    const SuiteRow* rows = kSuiteTable;
+    for (int32_t i = 0; i < kSuiteTableRows; ++i) {
+      if (!UsesRow(i) || *rows[i].global == nullptr) continue;
       HostError error = basic->ReturnSuite(rows[i].name, rows[i].version);
       if (error != kNoError) return error;
       *rows[i].global = nullptr;

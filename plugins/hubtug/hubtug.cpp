@@ -335,29 +335,6 @@ HostError Go(HostMessage* message) {
   return HubtugRun(block);
 }
 
-const SuiteRow kSuites[] = {
-    SUITE_ROW(kBlocksSuite, sBlocks),
-    SUITE_ROW(kAccessSuite, sAccess),
-    SUITE_ROW(kMdMemorySuite, sMemory),
-    SUITE_ROW(kRealMathSuite, sMath),
-    SUITE_ROW(kArtSuite, sArt),
-    SUITE_ROW(kUserSuite, sUser),
-    SUITE_ROW(kDocumentSuite, sDocument),
-    SUITE_ROW(kUndoSuite, sUndo),
-    SUITE_ROW(kMatchingArtSuite, sMatching),
-    SUITE_ROW(kPathSuite, sPath),
-    SUITE_ROW(kPathStyleSuite, sStyle),
-    SUITE_ROW(kRandomSuite, sRandom),
-    SUITE_ROW(kTransformArtSuite, sTransform),
-    SUITE_ROW(kLayerSuite, sLayer),
-    SUITE_ROW(kMenuSuite, sMenu),
-    SUITE_ROW(kFilterSuite, sFilter),
-    SUITE_ROW(kADMBasicSuite, sADMBasic),
-    SUITE_ROW(kADMDialogSuite, sDialog),
-    SUITE_ROW(kADMItemSuite, sItem),
-    SUITE_ROW(kADMIconSuite, sIcon),
-    SUITE_ROW(kADMNotifierSuite, sNotifier),
-};
 
 }  // namespace
 
@@ -369,8 +346,7 @@ const PluginDefinition kPluginDefinition = {
     " Hubtug...",
     kMenuCodesA,
     0,
-    kSuites,
-    sizeof kSuites / sizeof kSuites[0],
+    kShapesRow | kTagRow | kBezierRow | kListRow | kEntryRow,
     GetParameters,
     Go,
 };

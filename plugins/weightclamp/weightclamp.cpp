@@ -82,26 +82,6 @@ HostError Go(HostMessage* message) {
   return kNoError;
 }
 
-const SuiteRow kSuites[] = {
-    SUITE_ROW(kBlocksSuite, sBlocks),
-    SUITE_ROW(kAccessSuite, sAccess),
-    SUITE_ROW(kMdMemorySuite, sMemory),
-    SUITE_ROW(kRealMathSuite, sMath),
-    SUITE_ROW(kArtSuite, sArt),
-    SUITE_ROW(kUserSuite, sUser),
-    SUITE_ROW(kMatchingArtSuite, sMatching),
-    SUITE_ROW(kPathSuite, sPath),
-    SUITE_ROW(kPathStyleSuite, sStyle),
-    SUITE_ROW(kRandomSuite, sRandom),
-    SUITE_ROW(kTransformArtSuite, sTransform),
-    SUITE_ROW(kShapeConstructionSuite, sShapes),
-    SUITE_ROW(kMenuSuite, sMenu),
-    SUITE_ROW(kFilterSuite, sFilter),
-    SUITE_ROW(kADMBasicSuite, sADMBasic),
-    SUITE_ROW(kADMDialogSuite, sDialog),
-    SUITE_ROW(kADMItemSuite, sItem),
-    SUITE_ROW(kADMIconSuite, sIcon),
-};
 
 }  // namespace
 
@@ -113,8 +93,7 @@ const PluginDefinition kPluginDefinition = {
     " Weightclamp...",
     kMenuCodesB,
     0,
-    kSuites,
-    sizeof kSuites / sizeof kSuites[0],
+    kDocumentRow | kUndoRow | kLayerRow | kTagRow | kBezierRow | kNotifierRow | kListRow | kEntryRow,
     GetParameters,
     Go,
 };
