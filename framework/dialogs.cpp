@@ -5,7 +5,7 @@
 // ---- Open dialogs ------------------------------------------------------
 //
 // Notify procedures receive only (item, notifier), so the shared procedures
-// find the spec of an item's dialog here. Modal dialogs nest strictly: the
+// find the DialogSpec of an item's dialog here. Modal dialogs nest strictly: the
 // dialog being opened is always the top entry, and an entry leaves the stack
 // when its RunModalDialog returns.
 
