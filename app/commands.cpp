@@ -104,6 +104,11 @@ host::LoadedPlugin* LoadAndStart(HostRun& run, const std::string& pluginDir,
     err << "corvane: " << filter << ": start-up failed with code " << CodeText(started) << "\n";
     return nullptr;
   }
+  // A library that registers no filter has nothing the host could run.
+  if (plugin->filter(run.session) == nullptr) {
+    err << "corvane: " << filter << ": the plug-in registered no filter\n";
+    return nullptr;
+  }
   return plugin;
 }
 

@@ -32,8 +32,8 @@ class BadInput : public CliTest, public ::testing::WithParamInterface<BadCase> {
     fs::create_directories(work() / "in");
     fs::create_directories(work() / "out");
     fs::create_directories(work() / "plugins");
-    // A plug-in directory with the fixture libraries whose PIPL is unusable.
-    for (const char* fixture : {"fixture_no_pipl.so", "fixture_bad_kind.so"})
+    // A plug-in directory with fixture libraries the host cannot run.
+    for (const char* fixture : {"fixture_no_pipl.so", "fixture_bad_kind.so", "fixture_good.so"})
       fs::copy_file(fs::path(CORVANE_FIXTURE_DIR) / fixture, work() / "plugins" / fixture);
   }
 };
@@ -102,7 +102,9 @@ INSTANTIATE_TEST_SUITE_P(
                 "JSON input keeps its own selected flags"},
         BadCase{"NoPipl", "fixture_no_pipl", "cli_paths.svg", {}, 2, "fixture_no_pipl: not a usable plug-in"},
         BadCase{"WrongPiplKind", "fixture_bad_kind", "cli_paths.svg", {}, 2,
-                "fixture_bad_kind: not a usable plug-in: kind is 'SPEX'"}),
+                "fixture_bad_kind: not a usable plug-in: kind is 'SPEX'"},
+        BadCase{"RegistersNoFilter", "fixture_good", "cli_paths.svg", {}, 2,
+                "fixture_good: the plug-in registered no filter"}),
     [](const ::testing::TestParamInfo<BadCase>& info) { return info.param.name; });
 
 class OutputCli : public CliTest {};
