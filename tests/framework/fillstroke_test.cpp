@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/colours.h"
+
 #include <cstring>
 #include <memory>
 #include <string>
@@ -17,6 +19,10 @@
 namespace {
 
 namespace host = corvane::host;
+using corvane::testing::Four;
+using corvane::testing::Grey;
+using corvane::testing::Opaque;
+using corvane::testing::Three;
 
 template <typename Suite>
 void Obtain(const char* name, int32_t version, const Suite** global) {
@@ -24,36 +30,6 @@ void Obtain(const char* name, int32_t version, const Suite** global) {
                                                 reinterpret_cast<const void**>(global)),
             kNoError)
       << name;
-}
-
-Colour Four(Real c, Real m, Real y, Real k) {
-  Colour colour{};
-  colour.kind = kFourColour;
-  colour.data.four = {c, m, y, k};
-  return colour;
-}
-
-Colour Three(Real r, Real g, Real b) {
-  Colour colour{};
-  colour.kind = kThreeColour;
-  colour.data.three = {r, g, b};
-  return colour;
-}
-
-Colour Grey(Real g) {
-  Colour colour{};
-  colour.kind = kGreyColour;
-  colour.data.grey = g;
-  return colour;
-}
-
-// A colour the engine only carries: a pattern (kind 2) or spot (kind 4)
-// colour with recognisable data.
-Colour Opaque(int32_t kind) {
-  Colour colour{};
-  colour.kind = kind;
-  for (int i = 0; i < 64; ++i) colour.data.raw[i] = static_cast<uint8_t>(3 * i + kind);
-  return colour;
 }
 
 std::vector<float> Components(const Colour& colour) {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/colours.h"
+
 #include <cstring>
 #include <vector>
 
@@ -14,6 +16,10 @@
 namespace {
 
 namespace host = corvane::host;
+using corvane::testing::Four;
+using corvane::testing::Grey;
+using corvane::testing::Opaque;
+using corvane::testing::Three;
 
 // ---- Bounce sequences --------------------------------------------------------
 
@@ -153,34 +159,6 @@ class HostedStepping : public ::testing::Test {
   host::SessionScope scope_{session_};
   host::Layer* layer_ = nullptr;
 };
-
-Colour Four(Real c, Real m, Real y, Real k) {
-  Colour colour{};
-  colour.kind = kFourColour;
-  colour.data.four = {c, m, y, k};
-  return colour;
-}
-
-Colour Three(Real r, Real g, Real b) {
-  Colour colour{};
-  colour.kind = kThreeColour;
-  colour.data.three = {r, g, b};
-  return colour;
-}
-
-Colour Grey(Real g) {
-  Colour colour{};
-  colour.kind = kGreyColour;
-  colour.data.grey = g;
-  return colour;
-}
-
-Colour Opaque(int32_t kind, uint8_t seed) {
-  Colour colour{};
-  colour.kind = kind;
-  for (int i = 0; i < 64; ++i) colour.data.raw[i] = static_cast<uint8_t>(seed + 5 * i);
-  return colour;
-}
 
 TEST_F(HostedStepping, PercentRowsBecomeFractions) {
   const BounceRow row = PercentRow(BounceRow{90, 100, 10, -250});

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "plugins/tintshake/tintshake.h"
+#include "support/colours.h"
 #include "support/harness.h"
 
 namespace corvane::testing {
@@ -23,36 +24,6 @@ const std::vector<float> kDraws = {R1, R2, R3, R4, R5};
 
 // An entered value as the run uses it.
 constexpr float V(float percent) { return percent / 100.0f; }
-
-Colour Four(float c, float m, float y, float k) {
-  Colour colour{};
-  colour.kind = kFourColour;
-  colour.data.four.cyan = c, colour.data.four.magenta = m;
-  colour.data.four.yellow = y, colour.data.four.black = k;
-  return colour;
-}
-
-Colour Three(float r, float g, float b) {
-  Colour colour{};
-  colour.kind = kThreeColour;
-  colour.data.three.red = r, colour.data.three.green = g, colour.data.three.blue = b;
-  return colour;
-}
-
-Colour Grey(float g) {
-  Colour colour{};
-  colour.kind = kGreyColour;
-  colour.data.grey = g;
-  return colour;
-}
-
-// A colour of a kind no channel changes, with recognisable data bytes.
-Colour Opaque(int32_t kind) {
-  Colour colour{};
-  colour.kind = kind;
-  for (size_t i = 0; i < sizeof colour.data.raw; ++i) colour.data.raw[i] = uint8_t(7 + 3 * i);
-  return colour;
-}
 
 std::vector<float> Components(const Colour& c) {
   switch (c.kind) {
