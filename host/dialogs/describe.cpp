@@ -55,8 +55,28 @@ std::string NeighbourLabel(const std::vector<Shown>& items, const Shown& of) {
   return above ? above->text : std::string();
 }
 
+// A slider drawn just below or beside its edit field shares that field's
+// label.
+const Shown* PartnerField(const std::vector<Shown>& items, const Shown& slider) {
+  for (const Shown& s : items) {
+    if (s.kind != ItemKind::Edit) continue;
+    const DialogUnits& p = s.place;
+    bool above = p.y < slider.place.y && Overlap(p.x, p.cx, slider.place.x, slider.place.cx) &&
+                 slider.place.y - (p.y + p.cy) <= kLabelAboveGap;
+    bool beside = Overlap(p.y, p.cy, slider.place.y, slider.place.cy) &&
+                  (p.x + p.cx <= slider.place.x || slider.place.x + slider.place.cx <= p.x);
+    if (above || beside) return &s;
+  }
+  return nullptr;
+}
+
 std::string Label(const std::vector<Shown>& items, const Shown& of) {
-  return TakesNeighbourLabel(of.kind) ? NeighbourLabel(items, of) : of.text;
+  if (!TakesNeighbourLabel(of.kind)) return of.text;
+  std::string label = NeighbourLabel(items, of);
+  if (label.empty() && of.kind == ItemKind::Slider) {
+    if (const Shown* field = PartnerField(items, of)) label = NeighbourLabel(items, *field);
+  }
+  return label;
 }
 
 std::string Header(const DialogTemplate& tmpl, int32_t resourceId) {

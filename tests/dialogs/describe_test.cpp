@@ -55,7 +55,8 @@ TEST_F(DescribeTest, OpenDialogShowsLabelsRangesValuesAndState) {
   const std::pair<int32_t, const char*> expected[] = {
       {7, "item 7 edit-real \"Depth\" range 0.00..100.00 value 12.50 enabled focus selected"},
       {9, "item 9 edit-int \"Count\" range 1..10 value 3 enabled"},
-      {8, "item 8 slider \"\" range -5.. value 0 enabled"},
+      // The slider under field 7 shares its label.
+      {8, "item 8 slider \"Depth\" range -5.. value 0 enabled"},
       {3, "item 3 checkbox \"&Preview\" value 1 enabled"},
       {4, "item 4 list \"\" value 2 \" Two \\\"2\\\"\" enabled"},
       {5, "item 5 listbox \"\" value none enabled"},
@@ -77,7 +78,7 @@ TEST(DescribeTemplate, ShowsKindsLabelsAndTemplateState) {
   const std::pair<int32_t, const char*> expected[] = {
       {7, "item 7 edit \"Width\" enabled"},
       {9, "item 9 edit \"Count\" enabled"},
-      {8, "item 8 slider \"\" enabled"},
+      {8, "item 8 slider \"Width\" enabled"},
       {2, "item 2 button \"&Cancel\" enabled"},
       {20, "item 20 button \"R&eset\" disabled"},
       {15, "item 15 static \"Width\" enabled"},
