@@ -1,5 +1,6 @@
 #include "plugins/sagline/sagline.h"
 
+#include <math.h>
 #include <stddef.h>
 
 #include "framework/dialogs.h"
@@ -59,6 +60,10 @@ HostError SagPath(ArtRef path, Real f, Real d, const SaglineParameters* block) {
       error = sPath->GetSegments(path, i, 1, &segment);
       if (error != kNoError) return error;
       MoveAnchor(&segment.p, f, d, block);
+      // Large percentages over many repeats multiply a coordinate step after
+      // step until it no longer fits a real; such an anchor is never written
+      // and the run ends with an error instead.
+      if (!isfinite(segment.p.h) || !isfinite(segment.p.v)) return kBadParameterError;
       error = sPath->SetSegments(path, i, 1, &segment);
       if (error != kNoError) return error;
     }
@@ -169,7 +174,6 @@ HostError Go(HostMessage* message) {
   block->finalRun = 1;
   return SaglineRun(block);
 }
-
 
 }  // namespace
 

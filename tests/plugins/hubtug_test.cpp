@@ -1,14 +1,17 @@
 // Hubtug through PluginMain: anchors pulled towards (or pushed from) the
-// centres, repeats with turns and duplicates, compound paths, the dialog's
-// preview and Cancel, and the kept block.
+// centres, repeats with turns and duplicates, random fill colours, compound
+// paths, runaway pushes, the dialog's preview and Cancel, and the kept block.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "plugins/hubtug/hubtug.h"
+#include "support/colours.h"
 #include "support/harness.h"
 
 namespace corvane::testing {
@@ -35,6 +38,18 @@ std::vector<Pt> DragPull(const std::vector<Pt>& points, const std::vector<Pt>& a
   return out;
 }
 
+std::vector<Pt> RotatedAbout(const std::vector<Pt>& points, double degrees, Pt c) {
+  double a = degrees * M_PI / 180.0;
+  std::vector<Pt> out;
+  for (Pt p : points) {
+    double x = p.h - c.h, y = p.v - c.v;
+    out.push_back({c.h + x * std::cos(a) - y * std::sin(a), c.v + x * std::sin(a) + y * std::cos(a)});
+  }
+  return out;
+}
+
+// Turned about the middle of the points' bounds (the art's own centre: the
+// paths here have their controls on their anchors).
 std::vector<Pt> Rotated(const std::vector<Pt>& points, double degrees) {
   double left = points[0].h, right = left, bottom = points[0].v, top = bottom;
   for (Pt p : points) {
@@ -43,14 +58,7 @@ std::vector<Pt> Rotated(const std::vector<Pt>& points, double degrees) {
     bottom = std::min(bottom, p.v);
     top = std::max(top, p.v);
   }
-  Pt c{(left + right) / 2, (bottom + top) / 2};
-  double a = degrees * M_PI / 180.0;
-  std::vector<Pt> out;
-  for (Pt p : points) {
-    double x = p.h - c.h, y = p.v - c.v;
-    out.push_back({c.h + x * std::cos(a) - y * std::sin(a), c.v + x * std::sin(a) + y * std::cos(a)});
-  }
-  return out;
+  return RotatedAbout(points, degrees, {(left + right) / 2, (bottom + top) / 2});
 }
 
 std::vector<RealPoint> Points(const std::vector<Pt>& points) {
@@ -201,29 +209,89 @@ TEST_F(HubtugTest, RepeatsTurnMoreEachPassAndLeaveOneDuplicatePerPass) {
   }
 }
 
-TEST_F(HubtugTest, DuplicatesGetNewLayersAndRandomFillColours) {
-  host::Art* art = h_.addPath(Points(kTriangle));
-  art->style.fillPaint = 1;
-  art->style.fill.kind = kThreeColour;
-  art->style.fill.data.three = {0.1f, 0.2f, 0.3f};
-  // One draw per component per run, so previews and Go stay in step.
-  ASSERT_TRUE(h_.scriptRandom({0.25f, 0.5f, 0.75f}));
-  ASSERT_EQ(h_.apply(*plugin_, {Set(kRepeatsItem, 2), Check(kDuplicateItem, true),
-                                Check(kLayersItem, true), Check(kRandomColoursItem, true)}),
-            kNoError);
+struct TurnCase {
+  const char* name;
+  bool aboutObject;
+  bool aboutCentre;
+};
 
-  int hubtugLayers = 0;
-  for (const host::Layer* layer : h_.doc().layers) hubtugLayers += layer->title == " Hubtug ";
-  EXPECT_EQ(hubtugLayers, 2);
+// Two passes with angle 30: both pull, and the second then turns the art by
+// 30 degrees about the chosen centres, its own centre first.
+TEST(HubtugTurns, SecondPassTurnsAboutTheChosenCentres) {
+  const Pt kFixed{100, 50};
+  const std::vector<TurnCase> cases = {
+      {"about the art's own centre", true, false},
+      {"about the fixed centre", false, true},
+      {"about the art's own centre, then the fixed centre", true, true},
+      {"no centre chosen: no turn", false, false},
+  };
+  for (const TurnCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    Harness h;
+    host::LoadedPlugin& plugin = h.load("hubtug");
+    host::Art* art = h.addPath(Points(kTriangle));
+    ASSERT_EQ(h.apply(plugin, {Set(kRepeatsItem, 2), Set(kAngleItem, 30),
+                               Check(kRotateObjectItem, c.aboutObject),
+                               Check(kRotateCentreItem, c.aboutCentre),
+                               Set(kRotateCentreXItem, kFixed.h),
+                               Set(kRotateCentreYItem, kFixed.v)}),
+              kNoError);
+    const std::vector<Pt> first = DragPull(kTriangle, kTriangle, 0.03);
+    std::vector<Pt> expected = DragPull(first, first, 0.03);
+    if (c.aboutObject) expected = Rotated(expected, 30);
+    if (c.aboutCentre) expected = RotatedAbout(expected, 30, kFixed);
+    ExpectAnchors(*art, expected, 1e-2);
+  }
+}
 
-  std::vector<host::Art*> paths = h_.paths();
-  ASSERT_EQ(paths.size(), 3u);
-  EXPECT_FLOAT_EQ(art->style.fill.data.three.red, 0.1f);
-  for (host::Art* copy : paths) {
-    if (copy == art) continue;
-    EXPECT_FLOAT_EQ(copy->style.fill.data.three.red, 0.25f);
-    EXPECT_FLOAT_EQ(copy->style.fill.data.three.green, 0.5f);
-    EXPECT_FLOAT_EQ(copy->style.fill.data.three.blue, 0.75f);
+void ExpectColour(const Colour& actual, const Colour& expected) {
+  EXPECT_EQ(actual.kind, expected.kind);
+  EXPECT_EQ(std::memcmp(&actual.data, &expected.data, sizeof actual.data), 0)
+      << "the colour data differ";
+}
+
+struct FillCase {
+  const char* name;
+  Colour fill;
+  std::vector<float> draws;  // the scripted random cycle
+  Colour expected;
+};
+
+// Two repeats with "Duplicate", "Layers" and "Random Colours": each copy gets
+// a new layer and one fresh draw per fill component in the kind's order; the
+// selected art keeps its colour. Each cycle holds exactly the draws of one
+// copy, so every run (previews and Go) starts it afresh.
+TEST(HubtugDuplicates, RandomColoursRefillEachComponentOfTheCopiesOnly) {
+  const std::vector<FillCase> cases = {
+      {"grey", Grey(0.9f), {0.4f}, Grey(0.4f)},
+      {"four-colour: cyan, magenta, yellow, black", Four(0.9f, 0.9f, 0.9f, 0.9f),
+       {0.1f, 0.2f, 0.3f, 0.6f}, Four(0.1f, 0.2f, 0.3f, 0.6f)},
+      {"three-colour: red, green, blue", Three(0.1f, 0.2f, 0.3f), {0.25f, 0.5f, 0.75f},
+       Three(0.25f, 0.5f, 0.75f)},
+      {"pattern: carried unchanged", Opaque(kPatternColour, 7), {0.5f},
+       Opaque(kPatternColour, 7)},
+  };
+  for (const FillCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    Harness h;
+    host::LoadedPlugin& plugin = h.load("hubtug");
+    host::Art* art = h.addPath(Points(kTriangle));
+    art->style.fillPaint = 1;
+    art->style.fill = c.fill;
+    ASSERT_TRUE(h.scriptRandom(c.draws));
+    ASSERT_EQ(h.apply(plugin, {Set(kRepeatsItem, 2), Check(kDuplicateItem, true),
+                               Check(kLayersItem, true), Check(kRandomColoursItem, true)}),
+              kNoError);
+
+    int hubtugLayers = 0;
+    for (const host::Layer* layer : h.doc().layers) hubtugLayers += layer->title == " Hubtug ";
+    EXPECT_EQ(hubtugLayers, 2);
+    std::vector<host::Art*> paths = h.paths();
+    ASSERT_EQ(paths.size(), 3u);
+    ExpectColour(art->style.fill, c.fill);
+    for (host::Art* copy : paths) {
+      if (copy != art) ExpectColour(copy->style.fill, c.expected);
+    }
   }
 }
 
@@ -249,6 +317,23 @@ TEST_F(HubtugTest, CompoundMembersArePulledOnceWithTheLargestDistanceOfAllMember
   all.insert(all.end(), second.begin(), second.end());
   ExpectAnchors(*compound->members[0], DragPull(first, all, 0.03), 1e-3);
   ExpectAnchors(*compound->members[1], DragPull(second, all, 0.03), 1e-3);
+}
+
+// Both centres pushing at full power double the distances twice a pass, so
+// that within a hundred repeats they no longer fit a real.
+TEST_F(HubtugTest, RunawayPushEndsWithAnErrorAndLeavesOnlyFiniteCoordinates) {
+  h_.addPath(Points(kTriangle));
+  EXPECT_EQ(h_.apply(*plugin_, {Check(kDragItem, false), Check(kInverseItem, true),
+                                Set(kPullPower1Item, 100), Set(kPullPower2Item, 100),
+                                Set(kRepeatsItem, 100)}),
+            kBadParameterError);
+  for (const host::Art* path : h_.paths()) {
+    for (const PathSegment& s : path->segments) {
+      for (RealPoint p : {s.p, s.in, s.out}) {
+        EXPECT_TRUE(std::isfinite(p.h) && std::isfinite(p.v)) << p.h << ", " << p.v;
+      }
+    }
+  }
 }
 
 TEST_F(HubtugTest, NoSelectionGivesNoSelectionError) {

@@ -1,6 +1,7 @@
 // Sagline through PluginMain: anchors moved by points or by a share of their
 // coordinate in the order down, up, left, right; repeats with duplicates;
-// compound paths; the dialog's preview and Cancel, and the kept block.
+// compound paths; runaway percentages; the dialog's preview and Cancel, and
+// the kept block.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -122,7 +123,7 @@ TEST_F(SaglineTest, RepeatsWithDuplicateLeaveOneCopyPerStep) {
   EXPECT_EQ(saglineLayers, 5);
 }
 
-TEST_F(SaglineTest, CompoundMembersAreMovedOnceEach) {
+TEST_F(SaglineTest, CompoundMembersAreMovedAndDuplicatedOnceEach) {
   host::Document& doc = h_.doc();
   host::Art* compound = doc.createArt(host::ArtType::Compound);
   const std::vector<std::vector<RealPoint>> shapes = {{{0, 10}, {10, 10}, {10, 20}},
@@ -139,11 +140,30 @@ TEST_F(SaglineTest, CompoundMembersAreMovedOnceEach) {
   doc.currentLayer()->art.push_back(compound);
   doc.relink();
 
-  ASSERT_EQ(h_.apply(*plugin_, {Set(kByPointsItem, 3)}), kNoError);
+  ASSERT_EQ(h_.apply(*plugin_, {Set(kByPointsItem, 3), Check(kSagDuplicateItem, true)}),
+            kNoError);
+  // Each member leaves its own copy, on top, in member order.
+  std::vector<host::Art*> paths = h_.paths();
+  ASSERT_EQ(paths.size(), 4u);
   for (size_t m = 0; m < shapes.size(); ++m) {
+    SCOPED_TRACE("member " + std::to_string(m));
     std::vector<RealPoint> expected = shapes[m];
     for (RealPoint& p : expected) p.v -= 3;
     ExpectAnchors(*compound->members[m], expected);
+    ExpectAnchors(*paths[2 + m], expected);
+  }
+}
+
+// Doubling the coordinates two hundred times overflows any real.
+TEST_F(SaglineTest, RunawayPercentageEndsWithAnErrorAndLeavesOnlyFiniteCoordinates) {
+  h_.addPath(kPath);
+  EXPECT_EQ(h_.apply(*plugin_, {Set(kPercentageItem, 100), Check(kMoveUpItem, true),
+                                Check(kMoveDownItem, false), Set(kSagRepeatsItem, 200)}),
+            kBadParameterError);
+  for (const host::Art* path : h_.paths()) {
+    for (const PathSegment& s : path->segments) {
+      EXPECT_TRUE(std::isfinite(s.p.v)) << s.p.v;
+    }
   }
 }
 
