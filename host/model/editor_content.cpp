@@ -5,8 +5,27 @@
 #include "host/model/journal.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace corvane::host {
+namespace {
+
+// The document never holds infinite or undefined numbers: no file form can
+// keep them and no later computation recovers from them. An edit that would
+// store one is refused whole, before anything changes.
+bool Finite(const RealPoint& p) { return std::isfinite(p.h) && std::isfinite(p.v); }
+bool Finite(const PathSegment& s) { return Finite(s.p) && Finite(s.in) && Finite(s.out); }
+
+bool FiniteMeasures(const PathStyle& style) {
+  if (!std::isfinite(style.strokeWidth) || !std::isfinite(style.dashOffset) ||
+      !std::isfinite(style.miterLimit))
+    return false;
+  for (Real dash : style.dashes)
+    if (!std::isfinite(dash)) return false;
+  return true;
+}
+
+}  // namespace
 
 void Editor::changing(Art& art) {
   if (journal_) journal_->artChanging(art);
@@ -51,6 +70,8 @@ HostError Editor::setSegments(Art& path, int first, int count, const PathSegment
   if (HostError e = checkEditable(path)) return e;
   const size_t end = static_cast<size_t>(first) + static_cast<size_t>(count);
   if (end > static_cast<size_t>(kMaxSegments)) return kTooManySegmentsError;
+  if (!std::all_of(segments, segments + count, [](const PathSegment& s) { return Finite(s); }))
+    return kBadParameterError;
   changing(path);
   if (end > path.segments.size()) path.segments.resize(end);
   std::copy_n(segments, count, path.segments.begin() + first);
@@ -91,6 +112,7 @@ HostError Editor::getStyle(const Art& art, PathStyle* style) const {
 HostError Editor::setStyle(Art& art, const PathStyle& style) {
   if (HostError e = checkArt(&art)) return e;
   if (art.type == ArtType::Group) return kBadParameterError;
+  if (!FiniteMeasures(style)) return kBadParameterError;
   if (HostError e = checkEditable(art)) return e;
   // A compound path keeps one style for all its members, and its own for
   // when it has none.
@@ -107,6 +129,15 @@ HostError Editor::setStyle(Art& art, const PathStyle& style) {
 HostError Editor::transform(Art& art, const RealMatrix& matrix, Real lineScale, bool scaleLines) {
   if (HostError e = checkArt(&art)) return e;
   if (HostError e = checkEditable(art)) return e;
+  bool finite = true;
+  ForEachArt(std::vector<Art*>{&art}, [&](Art& each) {
+    if (each.type != ArtType::Path && each.type != ArtType::Compound) return;
+    for (const PathSegment& s : each.segments)
+      finite = finite && Finite(Apply(matrix, s.p)) && Finite(Apply(matrix, s.in)) &&
+               Finite(Apply(matrix, s.out));
+    if (scaleLines) finite = finite && std::isfinite(each.style.strokeWidth * lineScale);
+  });
+  if (!finite) return kBadParameterError;
   ForEachArt(std::vector<Art*>{&art}, [&](Art& each) {
     if (each.type != ArtType::Path && each.type != ArtType::Compound) return;
     changing(each);

@@ -1,6 +1,5 @@
 #include "plugins/hubtug/hubtug.h"
 
-#include <math.h>
 #include <stddef.h>
 
 #include "framework/dialogs.h"
@@ -103,19 +102,6 @@ void PullSegment(PathSegment* segment, const RealPoint& centre, Real f, Real max
   }
 }
 
-bool IsFinite(const RealPoint& p) { return isfinite(p.h) && isfinite(p.v); }
-
-// Strong inverse pulls over many repeats multiply the distances from the
-// centres pass after pass until they no longer fit a real. Such a segment is
-// never written: the run ends with an error instead of leaving infinite or
-// undefined coordinates in the document.
-HostError WriteSegment(ArtRef path, int16_t i, const PathSegment& segment) {
-  if (!IsFinite(segment.p) || !IsFinite(segment.in) || !IsFinite(segment.out)) {
-    return kBadParameterError;
-  }
-  return sPath->SetSegments(path, i, 1, &segment);
-}
-
 HostError PullPath(ArtRef path, const TugState& state) {
   int16_t count = 0;
   HostError error = sPath->GetSegmentCount(path, &count);
@@ -124,11 +110,13 @@ HostError PullPath(ArtRef path, const TugState& state) {
     PathSegment segment;
     error = sPath->GetSegments(path, i, 1, &segment);
     if (error != kNoError) return error;
+    // Strong inverse pulls over many repeats can push a point beyond what a
+    // real holds; the host refuses to store it and the run ends with that error.
     PullSegment(&segment, state.centre1, state.f1, state.max1, state.block);
-    error = WriteSegment(path, i, segment);
+    error = sPath->SetSegments(path, i, 1, &segment);
     if (error != kNoError) return error;
     PullSegment(&segment, state.centre2, state.f2, state.max2, state.block);
-    error = WriteSegment(path, i, segment);
+    error = sPath->SetSegments(path, i, 1, &segment);
     if (error != kNoError) return error;
   }
   return kNoError;

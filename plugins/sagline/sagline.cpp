@@ -1,6 +1,5 @@
 #include "plugins/sagline/sagline.h"
 
-#include <math.h>
 #include <stddef.h>
 
 #include "framework/dialogs.h"
@@ -59,11 +58,10 @@ HostError SagPath(ArtRef path, Real f, Real d, const SaglineParameters* block) {
       PathSegment segment;
       error = sPath->GetSegments(path, i, 1, &segment);
       if (error != kNoError) return error;
+      // Large percentages over many repeats can multiply a coordinate beyond
+      // what a real holds; the host refuses to store it and the run ends with
+      // that error.
       MoveAnchor(&segment.p, f, d, block);
-      // Large percentages over many repeats multiply a coordinate step after
-      // step until it no longer fits a real; such an anchor is never written
-      // and the run ends with an error instead.
-      if (!isfinite(segment.p.h) || !isfinite(segment.p.v)) return kBadParameterError;
       error = sPath->SetSegments(path, i, 1, &segment);
       if (error != kNoError) return error;
     }

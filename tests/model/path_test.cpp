@@ -2,6 +2,7 @@
 #include "suite_fixture.h"
 
 #include <cmath>
+#include <limits>
 
 namespace corvane::host::testing {
 namespace {
@@ -68,6 +69,30 @@ TEST_F(PathTest, PathsHoldAtMostTheSegmentLimit) {
   EXPECT_EQ(path->SetSegments(Ref(p_), kMaxSegments, 1, &s), kTooManySegmentsError);
   EXPECT_EQ(path->SetSegments(Ref(p_), kMaxSegments - 1, 1, &s), kNoError);
   EXPECT_EQ(p_->segments.size(), size_t(kMaxSegments));
+}
+
+// Infinite or undefined numbers have no place in the document: an edit that
+// would store one is refused whole and changes nothing.
+TEST_F(PathTest, EditsThatWouldStoreNonFiniteNumbersAreRefused) {
+  const float inf = std::numeric_limits<float>::infinity();
+  const std::vector<PathSegment> before = p_->segments;
+  PathSegment bad[2] = {Seg(1, 1), Seg(2, 2)};
+  bad[1].in.v = std::nanf("");
+  EXPECT_EQ(path->SetSegments(Ref(p_), 0, 2, bad), kBadParameterError);
+
+  RealMatrix huge{3e38f, 0, 0, 3e38f, 0, 0};  // 10 x 3e38 overflows
+  EXPECT_EQ(transform->TransformArt(Ref(p_), &huge, 1, 15), kBadParameterError);
+  EXPECT_EQ(p_->segments.size(), before.size());
+  for (size_t i = 0; i < before.size(); ++i) EXPECT_EQ(p_->segments[i].p.h, before[i].p.h);
+
+  PathStyle st{};
+  ASSERT_EQ(style->GetPathStyle(Ref(p_), &st), kNoError);
+  const float width = st.strokeWidth;
+  st.strokeWidth = inf;
+  EXPECT_EQ(style->SetPathStyle(Ref(p_), &st), kBadParameterError);
+  RealMatrix identity{1, 0, 0, 1, 0, 0};
+  EXPECT_EQ(transform->TransformArt(Ref(p_), &identity, inf, 16), kBadParameterError);
+  EXPECT_EQ(p_->style.strokeWidth, width);
 }
 
 TEST_F(PathTest, PathOperationsNeedAPath) {
