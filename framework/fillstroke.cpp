@@ -399,6 +399,9 @@ Real WeightRule(int32_t mode, Real w, Real q, const SeriesPlace& at) {
 }
 
 HostError Apply(ArtRef art, const FillStrokeRun& run, const SeriesPlace& at, Real fillFactor) {
+  // The target rules divide by both counts; an empty series or pass count
+  // would write infinities into the document, so such a call is refused.
+  if (at.count < 1 || at.passCount < 1) return kBadParameterError;
   PathStyle style;
   HostError error = sStyle->GetPathStyle(art, &style);
   if (error != kNoError) return error;

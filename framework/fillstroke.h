@@ -170,8 +170,10 @@ FillStrokeRun PrepareFillStroke(const FillStrokeOptions& options, int32_t varian
                                 const ArtRef* selection, int32_t count);
 
 // Changes the style of one path of a series: index is its 0-based position,
-// count the series length (at least 1). Returns the error of GetPathStyle
-// (nothing changed) or of SetPathStyle. Nothing is clamped.
+// count the series length. Returns the error of GetPathStyle (nothing
+// changed) or of SetPathStyle. Nothing is clamped. A count (or, in
+// ringcaster's form, a pass count) below 1 gives kBadParameterError without
+// touching the art.
 HostError ApplyFillStroke(ArtRef art, const FillStrokeRun& run, int32_t index, int32_t count);
 
 // Replicor's form: a fill factor other than 1.0 multiplies every component of

@@ -81,7 +81,9 @@ inline constexpr FillStrokePreset kStrewfieldFillStroke = {
     "Fill Dialog", 16200, kPlainLists, {{60, 61, 62}, {70, 71, 72}, {80, 81, 82}, kOKItem}, 1};
 // Replicor's OK button carries id 1612 and has no procedure of its own.
 inline constexpr FillStrokePreset kReplicorFillStroke = {
-    "Fill Dialog", 16200, kAveragedLists, {{401, 402, 403}, {411, 412, 413}, {421, 422, 423}, 1612},
+    "Fill Dialog", 16200, kAveragedLists,
+    {kNumberedFillStrokeItems.fill, kNumberedFillStrokeItems.stroke,
+     kNumberedFillStrokeItems.weight, 1612},
     1};
 inline constexpr FillStrokePreset kRingcasterFillStroke = {
     "Fill Dialog", 16200, kMultiPassLists, kNumberedFillStrokeItems, 1};

@@ -18,16 +18,37 @@ void Bounce(Number moved, Number lower, Number upper, int32_t* direction, Number
   }
 }
 
-}  // namespace
-
-void StepBounceAdd(int32_t enabled, Real base, int32_t* direction, Real lower, Real upper,
-                   Real* value, Real step) {
+// StepBounceAdd and StepBounceInteger.
+template <typename Number>
+void StepAdd(int32_t enabled, Number base, int32_t* direction, Number lower, Number upper,
+             Number* value, Number step) {
   if (!enabled) {
     *value = base;
     return;
   }
-  const Real moved = *direction == 1 ? *value - step : *value + step;
+  const Number moved = *direction == 1 ? *value - step : *value + step;
   Bounce(moved, lower, upper, direction, value);
+}
+
+// A row whose step leaves the value alone (`steady`) is held at its start;
+// any other goes through its step routine with the counter as the enable.
+template <typename Row, typename State, typename Number>
+Number Refresh(const Row& row, State* state, int32_t counter, Number steady,
+               void (*step)(int32_t, Number, int32_t*, Number, Number, Number*, Number)) {
+  if (row.step == steady) {
+    state->value = row.start;
+  } else {
+    step(counter, row.start, &state->direction, row.minimum, row.maximum, &state->value,
+         row.step);
+  }
+  return state->value;
+}
+
+}  // namespace
+
+void StepBounceAdd(int32_t enabled, Real base, int32_t* direction, Real lower, Real upper,
+                   Real* value, Real step) {
+  StepAdd(enabled, base, direction, lower, upper, value, step);
 }
 
 void StepBounceMultiply(int32_t enabled, Real base, int32_t* direction, Real lower, Real upper,
@@ -47,42 +68,19 @@ void StepBounceMultiply(int32_t enabled, Real base, int32_t* direction, Real low
 
 void StepBounceInteger(int32_t enabled, int32_t base, int32_t* direction, int32_t lower,
                        int32_t upper, int32_t* value, int32_t step) {
-  if (!enabled) {
-    *value = base;
-    return;
-  }
-  const int32_t moved = *direction == 1 ? *value - step : *value + step;
-  Bounce(moved, lower, upper, direction, value);
+  StepAdd(enabled, base, direction, lower, upper, value, step);
 }
 
 Real RefreshAdd(const BounceRow& row, BounceState* state, int32_t counter) {
-  if (row.step == 0.0f) {
-    state->value = row.start;
-  } else {
-    StepBounceAdd(counter, row.start, &state->direction, row.minimum, row.maximum, &state->value,
-                  row.step);
-  }
-  return state->value;
+  return Refresh(row, state, counter, 0.0f, StepBounceAdd);
 }
 
 Real RefreshMultiply(const BounceRow& row, BounceState* state, int32_t counter) {
-  if (row.step == 1.0f) {
-    state->value = row.start;
-  } else {
-    StepBounceMultiply(counter, row.start, &state->direction, row.minimum, row.maximum,
-                       &state->value, row.step);
-  }
-  return state->value;
+  return Refresh(row, state, counter, 1.0f, StepBounceMultiply);
 }
 
 int32_t RefreshInteger(const IntBounceRow& row, IntBounceState* state, int32_t counter) {
-  if (row.step == 0) {
-    state->value = row.start;
-  } else {
-    StepBounceInteger(counter, row.start, &state->direction, row.minimum, row.maximum,
-                      &state->value, row.step);
-  }
-  return state->value;
+  return Refresh(row, state, counter, 0, StepBounceInteger);
 }
 
 BounceRow PercentRow(const BounceRow& row) {

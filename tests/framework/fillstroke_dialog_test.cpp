@@ -1,13 +1,18 @@
-// The Fill/Stroke Options dialog as data: the toolkit spec each plug-in's
-// copy yields (items, kinds, offsets, ranges, lists, storing) and the mode
-// lists of every variant.
+// The Fill/Stroke Options dialog: the DialogSpec each plug-in's copy yields
+// (items, kinds, offsets, ranges, lists, storing), the mode lists of every
+// variant, and the resource's default copy as it opens in a deliverable.
 #include "framework/fillstroke_dialog.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
+
+#include "support/harness.h"
+#include "tests/fixture_plugins/series/series.h"
 
 namespace {
 
@@ -126,6 +131,176 @@ TEST(FillStrokeDialog, EachCopyStoresOnChangeAndPreviewsThroughTheMainDialog) {
     EXPECT_EQ(spec.notifyOnOpenCount, 0);
     EXPECT_EQ(std::memcmp(&spec.layout, &kLayout, sizeof kLayout), 0);
   }
+}
+
+// ---- The dialog as it opens ------------------------------------------------------
+
+namespace host = corvane::host;
+using corvane::testing::Click;
+using corvane::testing::Inspect;
+
+// The series fixture carries the resource's default copy (items 401 to 423)
+// with the dentwell lists; its block is filled with distinct values so that
+// every item shows whether it reads its own field.
+class OpenedFillStroke : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    plugin_ = &h_.load(std::string(CORVANE_FIXTURE_DIR) + "/fixture_series.so");
+    h_.addPath({{0, 0}, {10, 0}, {10, 10}});
+    ASSERT_EQ(h_.getParameters(*plugin_, {}, true), kCancelError);
+    SeriesParameters* block = h_.block<SeriesParameters>(*plugin_);
+    ASSERT_NE(block, nullptr);
+    block->previewOn = 0;
+    FillStrokeOptions& o = block->fillStroke;
+    o.fillOn = 1;
+    o.fillMode = kAveragedToTarget;
+    o.strokeOn = 0;
+    o.strokeMode = kApproachTarget;
+    o.weightOn = 1;
+    o.weightMode = kWeightEitherWayOnCopies;
+    o.weight = -12.5f;
+    Real* values[2][kColourValueCount] = {
+        {&o.fillCyan, &o.fillMagenta, &o.fillYellow, &o.fillBlack, &o.fillRed, &o.fillGreen,
+         &o.fillBlue, &o.fillGrey},
+        {&o.strokeCyan, &o.strokeMagenta, &o.strokeYellow, &o.strokeBlack, &o.strokeRed,
+         &o.strokeGreen, &o.strokeBlue, &o.strokeGrey}};
+    for (int group = 0; group < 2; ++group) {
+      for (int k = 0; k < kColourValueCount; ++k) *values[group][k] = ShownValue(group, k);
+    }
+  }
+
+  // What the block holds for value k of a colour group (0 fill, 1 stroke).
+  static Real ShownValue(int group, int k) { return (group ? -1.0f : 1.0f) * (k + 1.5f); }
+
+  // Opens the sub-dialog from the main dialog and looks at it.
+  void Open(std::function<void(host::Dialog&)> look) {
+    ASSERT_EQ(h_.getParameters(*plugin_, {Click(kFillStrokeItem), Inspect(std::move(look))}, true),
+              kCancelError);
+    for (const std::string& e : h_.stepErrors()) ADD_FAILURE() << e;
+  }
+
+  corvane::testing::Harness h_;
+  corvane::host::LoadedPlugin* plugin_ = nullptr;
+};
+
+TEST_F(OpenedFillStroke, TheResourceHasItsTitleSizeLabelsAndOnlyAnOkButton) {
+  Open([](host::Dialog& d) {
+    EXPECT_EQ(d.resourceId(), 16200);
+    EXPECT_EQ(d.name(), "Fill Dialog");
+    EXPECT_EQ(d.tmpl().title, "Fill/Stroke Options");
+    EXPECT_EQ(d.tmpl().place.cx, 227);
+    EXPECT_EQ(d.tmpl().place.cy, 220);
+    const struct {
+      int32_t id;
+      const char* text;
+    } boxes[] = {{401, "&Fill"}, {411, "&Stroke"}, {421, "&Weight"}};
+    for (const auto& box : boxes) {
+      ASSERT_NE(d.item(box.id), nullptr) << box.id;
+      EXPECT_EQ(d.item(box.id)->kind(), host::ItemKind::CheckBox) << box.id;
+      EXPECT_EQ(d.item(box.id)->text(), box.text);
+    }
+    ASSERT_NE(d.item(kOKItem), nullptr);
+    EXPECT_EQ(d.item(kOKItem)->kind(), host::ItemKind::PushButton);
+    EXPECT_EQ(d.item(kOKItem)->text(), "&OK");
+    EXPECT_EQ(d.item(kCancelItem), nullptr);
+
+    // Every static text once per colour group (weight and unit once), and
+    // two thin black rules between the groups.
+    std::vector<std::string> labels;
+    int rules = 0;
+    for (const auto& item : d.items()) {
+      if (item->kind() == host::ItemKind::StaticText) labels.push_back(item->text());
+      if (item->kind() == host::ItemKind::Frame) {
+        EXPECT_EQ(item->control().style & 0x1F, 0x4u) << "a black rectangle";
+        EXPECT_LE(item->control().place.cy, 2) << "thin";
+        ++rules;
+      }
+    }
+    const std::vector<std::string> expected = {
+        "Cyan", "Magenta", "Yellow", "Black", "Red", "Green", "Blue", "Greyscale",
+        "Cyan", "Magenta", "Yellow", "Black", "Red", "Green", "Blue", "Greyscale",
+        "Weight", "Pts"};
+    EXPECT_EQ(labels, expected);
+    EXPECT_EQ(rules, 2);
+  });
+}
+
+// Each label sits on the row of the value it names: the same top edge
+// within a few units, to the value's left.
+TEST_F(OpenedFillStroke, EachLabelSitsBesideItsValue) {
+  Open([](host::Dialog& d) {
+    std::vector<const host::Item*> labels;
+    for (const auto& item : d.items()) {
+      if (item->kind() == host::ItemKind::StaticText && item->text() != "Pts") {
+        labels.push_back(item.get());
+      }
+    }
+    std::vector<int32_t> values;
+    for (int32_t first : {403, 413}) {
+      for (int32_t k = 0; k < kColourValueCount; ++k) values.push_back(first + k);
+    }
+    values.push_back(423);
+    ASSERT_EQ(labels.size(), values.size());
+    for (size_t n = 0; n < values.size(); ++n) {
+      SCOPED_TRACE(labels[n]->text());
+      const host::DialogUnits label = labels[n]->control().place;
+      const host::DialogUnits value = d.item(values[n])->control().place;
+      EXPECT_LE(label.x + label.cx, value.x);
+      EXPECT_LE(std::abs(label.y - value.y), 4);
+    }
+  });
+}
+
+TEST_F(OpenedFillStroke, EveryItemShowsItsFieldWithItsRangeAndOneChangeProcedure) {
+  Open([](host::Dialog& d) {
+    const SeriesParameters* block =
+        static_cast<SeriesParameters*>(*static_cast<MemHandle>(d.userData()));
+    const FillStrokeOptions& o = block->fillStroke;
+    const FillStrokeLists& lists = kFillStrokeLists[kSeriesFillStroke.variant];
+    const struct {
+      int32_t check, list, first, values;
+      int32_t on, mode;
+      const EntryList* entries;
+    } groups[] = {{401, 402, 403, 8, o.fillOn, o.fillMode, &lists.fill},
+                  {411, 412, 413, 8, o.strokeOn, o.strokeMode, &lists.stroke},
+                  {421, 422, 423, 1, o.weightOn, o.weightMode, &lists.weight}};
+    const ItemNotifyProc proc = d.item(401)->notifyProc;
+    ASSERT_NE(proc, nullptr);
+    for (int group = 0; group < 3; ++group) {
+      SCOPED_TRACE(testing::Message() << "group " << group);
+      const auto& g = groups[group];
+      EXPECT_EQ(d.item(g.check)->checked, g.on != 0);
+      EXPECT_EQ(d.item(g.check)->notifyProc, proc);
+      const host::Item* listItem = d.item(g.list);
+      EXPECT_EQ(listItem->kind(), host::ItemKind::DropDown);
+      EXPECT_EQ(listItem->notifyProc, proc);
+      const host::List* list = listItem->list();
+      ASSERT_EQ(list->size(), g.entries->count);
+      for (int32_t i = 0; i < list->size(); ++i) {
+        EXPECT_EQ(list->at(i)->text, g.entries->texts[i]);
+        EXPECT_EQ(list->at(i)->id, i);
+      }
+      ASSERT_NE(list->selected(), nullptr);
+      EXPECT_EQ(list->selected()->id, g.mode);
+      for (int32_t k = 0; k < g.values; ++k) {
+        SCOPED_TRACE(testing::Message() << "value " << k);
+        const host::Item* item = d.item(g.first + k);
+        const Real limit = group == 2 ? 50.0f : (k >= kRedValue && k <= kBlueValue) ? 255.0f
+                                                                                  : 100.0f;
+        const Real stored = group == 2 ? o.weight : ShownValue(group, k);
+        EXPECT_EQ(item->kind(), host::ItemKind::Edit);
+        EXPECT_EQ(item->number().kind(), host::NumberKind::Real);
+        EXPECT_EQ(item->number().minimum(), -limit);
+        EXPECT_EQ(item->number().maximum(), limit);
+        EXPECT_EQ(item->number().precision(), 5);
+        EXPECT_EQ(item->units, 0);
+        EXPECT_EQ(item->number().value(), stored);
+        EXPECT_EQ(item->notifyProc, proc);
+      }
+    }
+    EXPECT_EQ(d.focused, d.item(403));
+    EXPECT_EQ(d.textSelected, d.item(403));
+  });
 }
 
 // ---- Lists ---------------------------------------------------------------------

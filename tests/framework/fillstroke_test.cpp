@@ -578,4 +578,34 @@ TEST_F(FillStrokeEngine, StyleErrorsAreReturnedUnchanged) {
   }
 }
 
+// The target rules divide by the series length and the pass count; a call
+// with either below 1 is refused before anything is read, drawn or written.
+TEST_F(FillStrokeEngine, EmptySeriesOrPassCountsAreRefusedAndChangeNothing) {
+  struct Case {
+    int32_t mode;
+    int32_t count, passCount;
+  };
+  const Case cases[] = {
+      {kToTarget, 0, 1},          {kApproachTarget, 0, 1}, {kToTargetMultiPass, 2, 0},
+      {kToTargetMultiPass, 0, 0}, {kBasicGradient, -3, 1}, {kTotallyRandom, 0, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "mode " << c.mode << " count " << c.count << " passes "
+                                    << c.passCount);
+    Script({.5f});
+    FillStrokeOptions options = Options();
+    options.fillOn = options.strokeOn = options.weightOn = 1;
+    options.fillMode = c.mode;
+    options.strokeMode = kToTarget;
+    options.weightMode = kWeightToTarget;
+    options.weight = 8;
+    FillStrokeRun run = PrepareFillStroke(options, kMultiPassLists, nullptr, 0);
+    ArtRef art = AddPath(Four(.2f, .3f, .4f, .5f), Grey(.6f), 2.0f);
+    const PathStyle before = StyleOf(art);
+    EXPECT_EQ(ApplyFillStroke(art, run, 0, c.count, 0, c.passCount), kBadParameterError);
+    EXPECT_EQ(std::memcmp(&StyleOf(art), &before, sizeof before), 0);
+    EXPECT_EQ(Drawn(), 0u);
+  }
+}
+
 }  // namespace
