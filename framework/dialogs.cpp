@@ -344,11 +344,6 @@ HostError SpecDialogInit(DialogRef dialog) {
   return kNoError;
 }
 
-const DialogSpec* SpecOf(DialogRef dialog) {
-  const OpenDialog* open = FindOpen(dialog);
-  return open ? open->spec : nullptr;
-}
-
 void StoreAllFields(DialogRef dialog, const DialogSpec* spec, void* block) {
   for (int32_t i = 0; i < spec->fieldCount; ++i) StoreField(dialog, spec->fields[i], block);
   if (spec->previewItem != 0 && !PreviewIsField(spec) && Stored(spec->layout.previewOn)) {

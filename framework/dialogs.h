@@ -136,10 +136,6 @@ HostError RunSpecParameterDialog(HostMessage* message, const ParameterDialog* di
 // RunSpecParameterDialog; kBadParameterError when no spec is waiting.
 HostError SpecDialogInit(DialogRef dialog);
 
-// The DialogSpec of an open dialog, found through the stack of open dialogs; null
-// for a dialog the toolkit did not open.
-const DialogSpec* SpecOf(DialogRef dialog);
-
 // Stores every field of the dialog (and its preview box) into the block. A
 // list without a selection leaves its value as it was.
 void StoreAllFields(DialogRef dialog, const DialogSpec* spec, void* block);

@@ -8,14 +8,33 @@ static void ClearFlag(void* block, int32_t offset) {
   memcpy(static_cast<char*>(block) + offset, &zero, sizeof zero);
 }
 
+bool HoldsBlock(MemHandle handle, uint32_t size) {
+  if (handle == nullptr || *handle == nullptr) return false;
+  uint32_t held = 0;
+  return sMemory->GetHandleSize(handle, &held) == kNoError && held >= size;
+}
+
+// A new block with the defaults, stored in the message only once it is
+// complete, so a failure leaves the host's handle as it was.
+static HostError MakeBlock(HostMessage* message, const ParameterDialog* dialog) {
+  MemHandle made = nullptr;
+  HostError error = sMemory->NewHandle(dialog->blockSize, &made);
+  if (error != kNoError) return error;
+  if (made == nullptr) return kNoParametersError;
+  if (*made == nullptr) {
+    sMemory->DisposeHandle(made);
+    return kNoParametersError;
+  }
+  dialog->writeDefaults(*made);
+  message->parameters = made;
+  return kNoError;
+}
+
 HostError RunParameterDialog(HostMessage* message, const ParameterDialog* dialog) {
   if (dialog->blockSize > kMaxParameterBlockSize) return kNoParametersError;
-  if (message->parameters == nullptr) {
-    HostError error = sMemory->NewHandle(dialog->blockSize, &message->parameters);
+  if (!HoldsBlock(message->parameters, dialog->blockSize)) {
+    HostError error = MakeBlock(message, dialog);
     if (error != kNoError) return error;
-    if (message->parameters == nullptr || *message->parameters == nullptr)
-      return kNoParametersError;
-    dialog->writeDefaults(*message->parameters);
   }
   void* block = *message->parameters;
   if (dialog->pluginRefOffset >= 0) {

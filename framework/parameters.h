@@ -29,14 +29,31 @@ struct ParameterDialog {
   int32_t pluginRefOffset;
 };
 
-// Runs steps 2 to 6 of Get Parameters. Returns 0 on OK, kCancelError when
-// the dialog ended otherwise, kNoParametersError or a host error.
+// Runs Get Parameters from the block on (after any selection check of the
+// deliverable) to the end of the dialog. Returns 0 on OK, kCancelError when
+// the dialog ended otherwise, kNoParametersError or a host error. A kept
+// handle that cannot hold the block (see HoldsBlock) is treated as no block:
+// a new one is made with the defaults and handed to the host in its place.
 HostError RunParameterDialog(HostMessage* message, const ParameterDialog* dialog);
+
+// True when the handle has data of at least size bytes. Rationale: a kept
+// block comes back from the host as it was stored, possibly by another build
+// of the deliverable with a smaller record, or damaged on the way; reading a
+// record from it would run past its end.
+bool HoldsBlock(MemHandle handle, uint32_t size);
 
 // The block behind a parameter handle.
 template <typename Block>
 inline Block* BlockOf(MemHandle handle) {
   return handle ? static_cast<Block*>(*handle) : nullptr;
+}
+
+// The message's kept block for Go, or null when the message has none that
+// can hold a Block; Go then returns kNoParametersError and touches nothing.
+template <typename Block>
+inline Block* KeptBlock(const HostMessage* message) {
+  return HoldsBlock(message->parameters, sizeof(Block)) ? BlockOf<Block>(message->parameters)
+                                                        : nullptr;
 }
 
 // The block of a dialog, through its user data (the parameter handle).

@@ -11,7 +11,7 @@ static HostError StartupPlugin(HostMessage* message) {
   HostError error = sBlocks->AllocateBlock(sizeof(PluginGlobals), "globals", &block);
   if (error != kNoError) return error;
   if (block == nullptr) return kOutOfMemoryError;
-  // The host's blocks are not guaranteed to be clean: a stray filter count or
+  // Cleared here rather than trusted to the host: a stray filter count or
   // handle would be taken for a registration.
   memset(block, 0, sizeof(PluginGlobals));
   gGlobals = static_cast<PluginGlobals*>(block);
@@ -119,7 +119,7 @@ extern "C" __attribute__((visibility("default"))) HostError PluginMain(const cha
 
   HostError result = AcquireSuites(basic);
   if (result != kNoError) {
-    ReportError(message, result);
+    if (result > 1) ReportError(message, result);
     return result;
   }
 

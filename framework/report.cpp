@@ -33,9 +33,12 @@ HostError AboutInit(DialogRef dialog) {
 }
 
 // The value an error list code text stands for: a number (sign-extended low
-// 16 bits of its integer part) or a four-character code.
+// 16 bits of its integer part) or a four-character code. Numbers need the
+// user suite, which a half-finished suite bracket may lack; they then read as
+// 0, a code that is never reported, so they match nothing.
 HostError ListedCode(char* text) {
   if (text[0] == '-' || (text[0] >= '0' && text[0] <= '9')) {
+    if (sUser == nullptr) return kNoError;
     Real value = 0;
     ToLengthPrefixed(text);
     sUser->ParseReal(reinterpret_cast<const unsigned char*>(text), &value);
@@ -70,12 +73,14 @@ void ReportError(HostMessage* message, HostError code) {
                                   kMessageSize) != kNoError)
     return;
 
+  // A numeric code without the user suite to format it is shown without its
+  // code text.
   int16_t upper = static_cast<int16_t>(static_cast<uint32_t>(code) >> 16);
-  if ((upper == 0 || upper == -1) && sUser != nullptr) {
+  if (upper != 0 && upper != -1) {
+    FourCharText(code, error.code);
+  } else if (sUser != nullptr) {
     sUser->FormatReal(static_cast<Real>(code), 0, reinterpret_cast<unsigned char*>(error.code));
     ToNulTerminated(error.code);
-  } else {
-    FourCharText(code, error.code);
   }
   sDialog->RunModalDialog(message->pluginRef, "Error Dialog", kErrorDialogId, 0, ErrorDialogInit,
                           &error);

@@ -13,6 +13,7 @@ HostError ObtainSuite(const char* name, int32_t version, const void** table) {
   if (name == nullptr) return kBadParameterError;
   Session* session = CurrentSession();
   if (session && session->failures.refuses(name)) return kSuiteNotFoundError;
+  if (auto injected = InjectedFailure("ObtainSuite")) return *injected;
   const void* found = HostSuites().find(name, version);
   if (found == nullptr) return kSuiteNotFoundError;
   *table = found;

@@ -105,6 +105,9 @@ HostError PluginHost::send(LoadedPlugin& plugin, const char* caller, const char*
   SessionScope scope(session_);
   HostError result = plugin.entry(caller, selector, &message);
   plugin.globals = message.globals;
+  // A plug-in that could not use the kept block hands back a new one in its
+  // place; the old one is no longer anybody's.
+  if (message.parameters != plugin.parameters) FreeMemHandle(plugin.parameters);
   plugin.parameters = message.parameters;
   return result;
 }

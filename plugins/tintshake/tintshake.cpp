@@ -240,9 +240,12 @@ HostError TintshakeRun(TintshakeParameters* block) {
     ShakeStyle(block, fill, stroke, &style);
     sStyle->SetPathStyle(arts[i], &style);  // a style that cannot be written stays as it was
   }
-  if (!block->finalRun) error = sDocument->RedrawDocument();
+  // The colours are changed whether or not the redraw shows them, so a
+  // failed redraw does not fail the run: the preview stays the result that
+  // an accepted Go keeps.
+  if (!block->finalRun) sDocument->RedrawDocument();
   DisposeArtList(list);
-  return error;
+  return kNoError;
 }
 
 HostError RunPreview(void* block) { return TintshakeRun(static_cast<TintshakeParameters*>(block)); }
@@ -426,11 +429,11 @@ HostError GetParameters(HostMessage* message) {
 }
 
 HostError Go(HostMessage* message) {
-  TintshakeParameters* block = BlockOf<TintshakeParameters>(message->parameters);
+  TintshakeParameters* block = KeptBlock<TintshakeParameters>(message);
+  if (block == nullptr) return kNoParametersError;
   block->finalRun = 1;
   return TintshakeRun(block);
 }
-
 
 }  // namespace
 

@@ -49,7 +49,8 @@ HostError GetParameters(HostMessage* message) {
 }
 
 HostError Go(HostMessage* message) {
-  const WeightclampParameters* block = BlockOf<WeightclampParameters>(message->parameters);
+  const WeightclampParameters* block = KeptBlock<WeightclampParameters>(message);
+  if (block == nullptr) return kNoParametersError;
   Real low = block->minimumWidth;
   Real high = block->maximumWidth;
   if (low > high) {
@@ -81,7 +82,6 @@ HostError Go(HostMessage* message) {
   DisposeArtList(list);
   return kNoError;
 }
-
 
 }  // namespace
 

@@ -110,6 +110,35 @@ TEST_F(PreviewCycleTest, CancelWithPreviewOnLeavesDocumentAndBlockAsBefore) {
   EXPECT_EQ(std::memcmp(block(), &kept, sizeof kept), 0);
 }
 
+// The block kept before the dialog holds previewCurrent = 1 (an accepted
+// preview not yet taken by Go). Cancel gives back every value of before but
+// that flag, whose preview the dialog's runs have replaced, and it does so
+// even when UndoChanges fails, whose error is then the result.
+TEST_F(PreviewCycleTest, CancelRestoresTheBlockAndClearsPreviewCurrentEvenWhenUndoFails) {
+  ASSERT_TRUE(h_.scriptRandom({0.5f}));
+  for (bool undoFails : {false, true}) {
+    SCOPED_TRACE(undoFails ? "UndoChanges fails" : "UndoChanges succeeds");
+    ASSERT_EQ(h_.getParameters(*plugin_, {Set(PairEditItem(0), undoFails ? 30 : 50)}), kNoError);
+    TintshakeParameters expected = *block();
+    ASSERT_EQ(expected.previewCurrent, 1);
+    expected.previewCurrent = 0;
+    const Cmyk document = Fill();
+
+    const std::vector<Step> steps = {
+        Inspect([&](host::Dialog&) {
+          if (undoFails) h_.session().failures.failOperation("UndoChanges", kLockedLayerError);
+        }),
+        Set(PairEditItem(1), 70), Select(kModeListItem, 9), Check(kActiveItem, false),
+    };
+    EXPECT_EQ(h_.getParameters(*plugin_, steps, true), undoFails ? kLockedLayerError : kCancelError);
+    h_.session().failures.clear();
+    ExpectNoStepErrors();
+    EXPECT_EQ(std::memcmp(block(), &expected, sizeof expected), 0);
+    // A failed UndoChanges leaves the preview drawn as the dialog opened.
+    if (!undoFails) EXPECT_EQ(Fill(), document);
+  }
+}
+
 TEST_F(PreviewCycleTest, GoAfterOkKeepsTheAcceptedPreviewAndARepeatShakesAgain) {
   const std::vector<float> cycle = {0.5f, 0.25f, 0.75f, 0.125f, 0.375f};
   ASSERT_TRUE(h_.scriptRandom(cycle));

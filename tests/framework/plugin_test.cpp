@@ -4,6 +4,11 @@
 // error report, unload and reload.
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <set>
+#include <string>
+
+#include "framework/plugin.h"
 #include "host/dialogs/dialog.h"
 #include "host/memory.h"
 #include "plugins/tintshake/tintshake.h"
@@ -55,9 +60,61 @@ INSTANTIATE_TEST_SUITE_P(
         RegistrationCase{"weightclamp", "Weightclamp", "Corvane Extras", "Weightclamp...",
                          {0, 0, 0, 0, 1, 0}},
         RegistrationCase{"hubtug", "Hubtug", "Corvane Gifts", "Hubtug...", {0, 0, 2, 0, 0, 0}},
+        RegistrationCase{"sagline", "Sagline", "Corvane Extras", "Sagline...", {0, 0, 2, 0, 0, 0}},
         RegistrationCase{"tintshake", "Tintshake Filter", "Corvane Kit 1.2", "Tintshake...",
                          {0, 0, 2, 0, 0, 0}}),
     [](const ::testing::TestParamInfo<RegistrationCase>& info) {
+      return std::string(info.param.deliverable);
+    });
+
+// Every suite of the framework's table, in table order.
+const char* const kEverySuite[] = {
+    kBlocksSuite,      kAccessSuite,         kMdMemorySuite,       kRealMathSuite,
+    kArtSuite,         kUserSuite,           kDocumentSuite,       kUndoSuite,
+    kMatchingArtSuite, kPathSuite,           kPathStyleSuite,      kRandomSuite,
+    kTransformArtSuite, kShapeConstructionSuite, kLayerSuite,      kMenuSuite,
+    kFilterSuite,      kTagSuite,            kRealBezierSuite,     kADMBasicSuite,
+    kADMDialogSuite,   kADMItemSuite,        kADMIconSuite,        kADMNotifierSuite,
+    kADMListSuite,     kADMEntrySuite,
+};
+
+struct SuiteTableCase {
+  const char* deliverable;
+  std::set<std::string> omitted;  // rows the deliverable leaves out
+};
+
+void PrintTo(const SuiteTableCase& c, std::ostream* os) { *os << c.deliverable; }
+
+class SuiteTableTest : public ::testing::TestWithParam<SuiteTableCase> {};
+
+// A refused suite fails a message exactly when the deliverable obtains it.
+TEST_P(SuiteTableTest, ObtainsEveryRowButTheOnesItLeavesOut) {
+  const SuiteTableCase& c = GetParam();
+  Harness h;
+  host::LoadedPlugin& plugin = h.load(c.deliverable);
+  for (const char* suite : kEverySuite) {
+    h.session().failures.clear();
+    h.session().failures.refuseSuite(suite);
+    const HostError expected = c.omitted.count(suite) ? kNoError : kSuiteNotFoundError;
+    EXPECT_EQ(h.host().send(plugin, kCallerMenu, kSelectorUpdate), expected) << suite;
+  }
+  h.session().failures.clear();
+}
+
+// Tintshake's table is checked with its own tests.
+INSTANTIATE_TEST_SUITE_P(
+    Deliverables, SuiteTableTest,
+    ::testing::Values(
+        SuiteTableCase{"weightclamp",
+                       {kDocumentSuite, kUndoSuite, kLayerSuite, kTagSuite, kRealBezierSuite,
+                        kADMNotifierSuite, kADMListSuite, kADMEntrySuite}},
+        SuiteTableCase{"hubtug",
+                       {kShapeConstructionSuite, kTagSuite, kRealBezierSuite, kADMListSuite,
+                        kADMEntrySuite}},
+        SuiteTableCase{"sagline",
+                       {kRandomSuite, kTransformArtSuite, kShapeConstructionSuite, kTagSuite,
+                        kRealBezierSuite, kADMListSuite, kADMEntrySuite}}),
+    [](const ::testing::TestParamInfo<SuiteTableCase>& info) {
       return std::string(info.param.deliverable);
     });
 
@@ -208,6 +265,57 @@ INSTANTIATE_TEST_SUITE_P(
         ReportCase{"OneIsNeverReported", 1, nullptr, ""}),
     [](const ::testing::TestParamInfo<ReportCase>& info) { return std::string(info.param.name); });
 
+// After a release that stopped half-way (the suites before the failing one
+// returned and forgotten), the next message obtains the missing ones again.
+// When that fails, the report works with the suites still held, and a code
+// that is not above 1 is still not reported.
+struct HalfReleasedCase {
+  const char* name;
+  void (*fail)(host::FailurePlan&);
+  HostError code;
+  const char* message;  // null: no dialog at all
+  const char* codeText;
+};
+
+void PrintTo(const HalfReleasedCase& c, std::ostream* os) { *os << c.name; }
+
+class HalfReleasedTest : public ::testing::TestWithParam<HalfReleasedCase> {};
+
+TEST_P(HalfReleasedTest, AFailingObtainIsReportedWithTheSuitesLeft) {
+  const HalfReleasedCase& c = GetParam();
+  Harness h;
+  host::LoadedPlugin& plugin = h.load("tintshake");
+  SelectedPath(h);
+  h.session().failures.failReturn(kPathSuite);
+  ASSERT_EQ(h.getParameters(plugin, {Check(3, false)}), kNoError);
+  h.session().failures.clear();
+  c.fail(h.session().failures);
+  EXPECT_EQ(h.go(plugin), c.code);
+  h.session().failures.clear();
+  if (c.message == nullptr) {
+    EXPECT_TRUE(h.shownErrors().empty());
+    return;
+  }
+  ASSERT_EQ(h.shownErrors().size(), 1u);
+  EXPECT_EQ(h.shownErrors()[0].first, c.message);
+  EXPECT_EQ(h.shownErrors()[0].second, c.codeText);
+}
+
+// The user suite comes before the path suite, so it is among the ones to
+// obtain again; without it the numeric entries of the list match nothing.
+INSTANTIATE_TEST_SUITE_P(
+    Failures, HalfReleasedTest,
+    ::testing::Values(
+        HalfReleasedCase{"UserSuiteRefused",
+                         [](host::FailurePlan& f) { f.refuseSuite(kUserSuite); },
+                         kSuiteNotFoundError, kUnknown, "S!FD"},
+        HalfReleasedCase{"NegativeCodeNotReported",
+                         [](host::FailurePlan& f) { f.failOperation("ObtainSuite", -108); }, -108,
+                         nullptr, ""}),
+    [](const ::testing::TestParamInfo<HalfReleasedCase>& info) {
+      return std::string(info.param.name);
+    });
+
 TEST(ParameterBlockTest, DefaultsAreWrittenOnlyWhenTheBlockIsMade) {
   Harness h;
   host::LoadedPlugin& plugin = h.load("weightclamp");
@@ -227,6 +335,84 @@ TEST(ParameterBlockTest, ABlockThatCannotBeMadeGivesNoDialog) {
             kOutOfMemoryError);
   EXPECT_FALSE(opened);
   EXPECT_EQ(plugin.parameters, nullptr);
+}
+
+// A kept handle that cannot hold the deliverable's record is never read:
+// a Go sent alone with it touches nothing, and Get Parameters starts afresh
+// with the defaults while the host lets go of the old handle.
+struct UnusableBlockCase {
+  const char* name;
+  void (*keep)(host::PluginHost&, host::LoadedPlugin&);
+};
+
+void PrintTo(const UnusableBlockCase& c, std::ostream* os) { *os << c.name; }
+
+class UnusableBlockTest : public ::testing::TestWithParam<UnusableBlockCase> {};
+
+TEST_P(UnusableBlockTest, IsReplacedByANewBlockWithTheDefaults) {
+  Harness h;
+  host::LoadedPlugin& plugin = h.load("weightclamp");
+  host::Art* art = SelectedPath(h);
+  GetParam().keep(h.host(), plugin);
+  EXPECT_EQ(h.repeat(plugin), kNoParametersError);
+  EXPECT_EQ(art->style.strokeWidth, 60.0f);
+
+  const MemHandle unusable = plugin.parameters;
+  float shownMin = -1, shownMax = -1;
+  ASSERT_EQ(h.getParameters(plugin, {Inspect([&](host::Dialog& d) {
+                                       shownMin = d.item(kMinimumItem)->number().asReal();
+                                       shownMax = d.item(kMaximumItem)->number().asReal();
+                                     })}),
+            kNoError);
+  EXPECT_EQ(shownMin, 0.0f);
+  EXPECT_EQ(shownMax, 50.0f);
+  ASSERT_NE(plugin.parameters, unusable);
+  EXPECT_EQ(host::MemHandleSize(plugin.parameters), sizeof(WeightclampParameters));
+  EXPECT_FALSE(host::IsMemHandle(unusable));
+  EXPECT_EQ(h.go(plugin), kNoError);
+  EXPECT_EQ(art->style.strokeWidth, 50.0f);
+}
+
+void* gNoData = nullptr;
+
+INSTANTIATE_TEST_SUITE_P(
+    Handles, UnusableBlockTest,
+    ::testing::Values(
+        // Half a record, as kept by a build whose record was smaller.
+        UnusableBlockCase{"TooSmall",
+                          [](host::PluginHost& host, host::LoadedPlugin& plugin) {
+                            const float minimumOnly = 7;
+                            host.setParameters(plugin, &minimumOnly, sizeof minimumOnly);
+                          }},
+        UnusableBlockCase{"NoData",
+                          [](host::PluginHost&, host::LoadedPlugin& plugin) {
+                            plugin.parameters = &gNoData;
+                          }}),
+    [](const ::testing::TestParamInfo<UnusableBlockCase>& info) {
+      return std::string(info.param.name);
+    });
+
+// In-place conversions between NUL-terminated and length-prefixed text.
+TEST(StringConversionTest, RoundTripsUpTo255Characters) {
+  for (size_t length : {0, 1, 64, 255}) {
+    std::string text;
+    for (size_t i = 0; i < length; ++i) text.push_back(static_cast<char>('a' + i % 26));
+    char buffer[257] = {};
+    std::memcpy(buffer, text.data(), length);
+    ASSERT_EQ(ToLengthPrefixed(buffer), kNoError) << length;
+    EXPECT_EQ(static_cast<unsigned char>(buffer[0]), length);
+    EXPECT_EQ(std::string(buffer + 1, length), text);
+    ToNulTerminated(buffer);
+    EXPECT_EQ(std::string(buffer), text);
+  }
+}
+
+TEST(StringConversionTest, ALongerStringFailsAndIsLeftAsItWas) {
+  char buffer[258] = {};
+  std::memset(buffer, 'q', 256);
+  const std::string before(buffer);
+  EXPECT_NE(ToLengthPrefixed(buffer), kNoError);
+  EXPECT_EQ(std::string(buffer), before);
 }
 
 }  // namespace

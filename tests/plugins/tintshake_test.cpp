@@ -1,8 +1,8 @@
 // Tintshake through PluginMain: every mode on every colour model against
 // exact single-precision results with a scripted random source, the channel
 // a colour follows, inactive channels, colour kinds left alone, the order of
-// draws, the selection check, registration and suites, and the channel page
-// of the dialog.
+// draws, failing host operations, the selection check, registration and
+// suites, and the channel page of the dialog.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -250,6 +250,54 @@ TEST_F(TintshakeTest, PathsAreVisitedFromTheLastSelectedToTheFirst) {
   ExpectColour(bottom->style.fill, Grey(R2 * V(10)));
 }
 
+// ---- Failures ----------------------------------------------------------
+
+// An error before any colour change ends the run with that error; a style
+// that cannot be read or written leaves its path as it was and the run
+// succeeds.
+TEST_F(TintshakeTest, AFailingOperationLeavesTheColoursAndEndsTheRunOnlyBeforeAnyChange) {
+  struct FailureCase {
+    const char* operation;
+    HostError result;
+  };
+  const FailureCase cases[] = {
+      {"UndoChanges", kLockedLayerError},
+      {"GetMatchingArt", kLockedLayerError},
+      {"GetSegmentCount", kLockedLayerError},
+      {"GetPathStyle", kNoError},
+      {"SetPathStyle", kNoError},
+  };
+  DefaultBlock();
+  for (const FailureCase& c : cases) {
+    SCOPED_TRACE(c.operation);
+    host::Art* art = AddPath(Four(0.2f, 0.4f, 0.6f, 0.8f), Grey(0.5f));
+    h_.session().failures.failOperation(c.operation, kLockedLayerError);
+    EXPECT_EQ(Run(), c.result);
+    h_.session().failures.clear();
+    ExpectColour(art->style.fill, Four(0.2f, 0.4f, 0.6f, 0.8f));
+    ExpectColour(art->style.stroke, Grey(0.5f));
+    art->selected = false;
+  }
+}
+
+// The preview's colours are in the document even when the redraw that would
+// show them fails, so they remain the result that Go keeps.
+TEST_F(TintshakeTest, APreviewWhoseRedrawFailsIsStillTheAcceptedResult) {
+  host::Art* art = AddPath(Four(0.2f, 0.4f, 0.6f, 0.8f), Opaque(kPatternColour));
+  const Colour previewed =
+      Four(0.2f + R1 * V(10), 0.4f + R2 * V(10), 0.6f + R3 * V(10), 0.8f + R4 * V(10));
+  ASSERT_TRUE(h_.scriptRandom(kDraws));
+  h_.session().failures.failOperation("RedrawDocument", kLockedLayerError);
+  ASSERT_EQ(h_.getParameters(*plugin_, {Inspect([&](host::Dialog&) {
+              ExpectColour(art->style.fill, previewed);
+            })}),
+            kNoError);
+  EXPECT_EQ(block()->previewCurrent, 1);
+  ASSERT_EQ(h_.go(*plugin_), kNoError);
+  ExpectColour(art->style.fill, previewed);
+  EXPECT_TRUE(h_.shownErrors().empty());
+}
+
 // ---- Selection, registration, suites -----------------------------------
 
 TEST_F(TintshakeTest, NoSelectedPathMeansNoDialogAndNoBlock) {
@@ -265,6 +313,17 @@ TEST_F(TintshakeTest, NoSelectedPathMeansNoDialogAndNoBlock) {
   ASSERT_EQ(h_.apply(*plugin_), kNoError);
   art->selected = false;
   EXPECT_EQ(h_.repeat(*plugin_), kNoSelectionError);
+}
+
+// A kept handle too small for the record (as kept by a build whose record
+// was smaller) is never read or written by Go.
+TEST_F(TintshakeTest, GoWithAKeptBlockTooSmallForTheRecordTouchesNothing) {
+  host::Art* art = AddPath(Four(0.2f, 0.4f, 0.6f, 0.8f), Grey(0.5f));
+  const int32_t channelOnly = kChannelCmykFill;
+  h_.host().setParameters(*plugin_, &channelOnly, sizeof channelOnly);
+  EXPECT_EQ(Run(), kNoParametersError);
+  ExpectColour(art->style.fill, Four(0.2f, 0.4f, 0.6f, 0.8f));
+  ExpectColour(art->style.stroke, Grey(0.5f));
 }
 
 TEST_F(TintshakeTest, AnUnreadableSegmentCountEndsGetParametersBeforeTheBlockIsMade) {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <set>
+#include <string>
 
 #include "plugins/weightclamp/weightclamp.h"
 #include "support/harness.h"
@@ -86,10 +88,49 @@ TEST_F(WeightclampTest, KeepsTheValuesAsTypedAndShowsThemNextTime) {
   EXPECT_EQ(shownMax, 2.0f);
 }
 
-TEST_F(WeightclampTest, TypedValuesAreHeldToTheFieldRange) {
-  ASSERT_EQ(h.getParameters(plugin, {Set(kMinimumItem, -5), Set(kMaximumItem, 20000)}), kNoError);
-  EXPECT_EQ(block()->minimumWidth, 0.0f);
-  EXPECT_EQ(block()->maximumWidth, 10000.0f);
+// Both fields hold what is typed to 0 to 10000 and to five decimals.
+TEST_F(WeightclampTest, TypedValuesAreHeldToTheFieldRangeAndPrecision) {
+  struct Typed {
+    double minimum, maximum;
+    float keptMinimum, keptMaximum;
+  };
+  for (const Typed& t : {Typed{-5, 20000, 0, 10000}, Typed{1.234567, 9.876543, 1.23457f, 9.87654f}}) {
+    ASSERT_EQ(h.getParameters(plugin, {Set(kMinimumItem, t.minimum), Set(kMaximumItem, t.maximum)}),
+              kNoError);
+    EXPECT_FLOAT_EQ(block()->minimumWidth, t.keptMinimum) << t.minimum;
+    EXPECT_FLOAT_EQ(block()->maximumWidth, t.keptMaximum) << t.maximum;
+  }
+}
+
+// The dialog the host builds from the deliverable's resource 16000.
+TEST_F(WeightclampTest, DialogCarriesItsTitleSizeItemsAndLabels) {
+  host::DialogTemplate shown;
+  ASSERT_EQ(h.getParameters(plugin, {Inspect([&](host::Dialog& d) { shown = d.tmpl(); })}),
+            kNoError);
+  EXPECT_EQ(shown.title, "Corvane Weightclamp Plugin");
+  EXPECT_EQ(shown.place.cx, 219);
+  EXPECT_EQ(shown.place.cy, 102);
+  struct Control {
+    int32_t id;
+    host::ControlClass cls;
+    const char* text;
+  };
+  for (const Control& e : {Control{kMinimumItem, host::ControlClass::Edit, ""},
+                           Control{kMaximumItem, host::ControlClass::Edit, ""},
+                           Control{kOKItem, host::ControlClass::Button, "&OK"},
+                           Control{kCancelItem, host::ControlClass::Button, "&Cancel"}}) {
+    const host::DialogControl* control = shown.control(e.id);
+    ASSERT_NE(control, nullptr) << e.id;
+    EXPECT_EQ(control->cls, e.cls) << e.id;
+    EXPECT_EQ(control->text, e.text) << e.id;
+  }
+  std::multiset<std::string> labels;
+  for (const host::DialogControl& control : shown.controls) {
+    if (control.cls == host::ControlClass::Static) labels.insert(control.text);
+  }
+  for (const char* label : {"Line Width (pts)", "Min", "Max"}) {
+    EXPECT_EQ(labels.count(label), 1u) << label;
+  }
 }
 
 TEST_F(WeightclampTest, CancelKeepsTheOldValues) {
