@@ -18,7 +18,7 @@ bool HoldsBlock(MemHandle handle, uint32_t size) {
 // complete, so a failure leaves the host's handle as it was.
 static HostError MakeBlock(HostMessage* message, const ParameterDialog* dialog) {
   MemHandle made = nullptr;
-  HostError error = sMemory->NewHandle(dialog->blockSize, &made);
+  HostError error = sMemory->NewHandle(kPluginDefinition.parameterBlockSize, &made);
   if (error != kNoError) return error;
   if (made == nullptr) return kNoParametersError;
   if (*made == nullptr) {
@@ -31,8 +31,8 @@ static HostError MakeBlock(HostMessage* message, const ParameterDialog* dialog) 
 }
 
 HostError RunParameterDialog(HostMessage* message, const ParameterDialog* dialog) {
-  if (dialog->blockSize > kMaxParameterBlockSize) return kNoParametersError;
-  if (!HoldsBlock(message->parameters, dialog->blockSize)) {
+  if (kPluginDefinition.parameterBlockSize > kMaxParameterBlockSize) return kNoParametersError;
+  if (!HoldsBlock(message->parameters, kPluginDefinition.parameterBlockSize)) {
     HostError error = MakeBlock(message, dialog);
     if (error != kNoError) return error;
   }
@@ -43,7 +43,7 @@ HostError RunParameterDialog(HostMessage* message, const ParameterDialog* dialog
   }
 
   char saved[kMaxParameterBlockSize];
-  memcpy(saved, block, dialog->blockSize);
+  memcpy(saved, block, kPluginDefinition.parameterBlockSize);
 
   int32_t closedWith = sDialog->RunModalDialog(message->pluginRef, dialog->dialogName,
                                                dialog->dialogId, 0, dialog->init,
@@ -54,7 +54,7 @@ HostError RunParameterDialog(HostMessage* message, const ParameterDialog* dialog
   // before any error of UndoChanges is returned.
   HostError undo = kNoError;
   if (dialog->cancel == kCancelUndoThenRestore) undo = sUndo->UndoChanges();
-  memcpy(block, saved, dialog->blockSize);
+  memcpy(block, saved, kPluginDefinition.parameterBlockSize);
   ClearFlag(block, dialog->previewCurrentOffset);
   if (dialog->cancel == kCancelRestoreThenUndo) undo = sUndo->UndoChanges();
   return undo != kNoError ? undo : kCancelError;

@@ -16,8 +16,8 @@ enum : int32_t {
   kCancelRestoreThenUndo = 2,  // restore the block, then remove the preview
 };
 
+// The block's size is the deliverable's PluginDefinition::parameterBlockSize.
 struct ParameterDialog {
-  uint32_t blockSize;
   void (*writeDefaults)(void* block);
   const char* dialogName;
   int32_t dialogId;
@@ -46,14 +46,6 @@ bool HoldsBlock(MemHandle handle, uint32_t size);
 template <typename Block>
 inline Block* BlockOf(MemHandle handle) {
   return handle ? static_cast<Block*>(*handle) : nullptr;
-}
-
-// The message's kept block for Go, or null when the message has none that
-// can hold a Block; Go then returns kNoParametersError and touches nothing.
-template <typename Block>
-inline Block* KeptBlock(const HostMessage* message) {
-  return HoldsBlock(message->parameters, sizeof(Block)) ? BlockOf<Block>(message->parameters)
-                                                        : nullptr;
 }
 
 // The block of a dialog, through its user data (the parameter handle).

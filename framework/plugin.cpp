@@ -2,6 +2,8 @@
 // the unload/reload hand-over of the globals block.
 #include "framework/plugin.h"
 
+#include "framework/parameters.h"
+
 #include <string.h>
 
 PluginGlobals* gGlobals = nullptr;
@@ -94,8 +96,10 @@ static HostError DispatchFilter(const BasicSuite* basic, const char* selector,
     return kPluginDefinition.getParameters(message);
   }
   if (basic->SameText(selector, kSelectorGo)) {
-    // A Go sent alone before any Get Parameters has no block to work from.
-    if (message->parameters == nullptr || *message->parameters == nullptr)
+    // A Go sent alone before any Get Parameters has no block to work from,
+    // and a kept block smaller than the record (stored by another build, or
+    // damaged on the way) must not be read past its end.
+    if (!HoldsBlock(message->parameters, kPluginDefinition.parameterBlockSize))
       return kNoParametersError;
     return kPluginDefinition.go(message);
   }

@@ -98,7 +98,9 @@ struct PluginDefinition {
   int32_t callsMenuItemExtra;  // nonzero: MenuItemExtra after the auto-update
   uint32_t omittedSuites;  // rows of kSuiteTable the deliverable does not obtain
   HostError (*getParameters)(HostMessage* message);
+  // Called only with a kept block of at least parameterBlockSize bytes.
   HostError (*go)(HostMessage* message);
+  uint32_t parameterBlockSize;
 };
 
 // Supplied by the deliverable.

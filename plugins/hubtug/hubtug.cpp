@@ -326,7 +326,7 @@ const DialogSpec kDialog = {
 
 HostError GetParameters(HostMessage* message) {
   static const ParameterDialog kLifeCycle = {
-      sizeof(HubtugParameters), WriteDefaults, "Hubtug", kHubtugDialog, SpecDialogInit,
+      WriteDefaults, "Hubtug", kHubtugDialog, SpecDialogInit,
       kCancelUndoThenRestore, -1, -1};
   return RunSpecParameterDialog(message, &kLifeCycle, &kDialog);
 }
@@ -350,4 +350,5 @@ const PluginDefinition kPluginDefinition = {
     kShapesRow | kTagRow | kBezierRow | kListRow | kEntryRow,
     GetParameters,
     Go,
+    sizeof(HubtugParameters),
 };

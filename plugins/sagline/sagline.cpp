@@ -162,7 +162,7 @@ const DialogSpec kDialog = {
 
 HostError GetParameters(HostMessage* message) {
   static const ParameterDialog kLifeCycle = {
-      sizeof(SaglineParameters), WriteDefaults, "Sagline", kSaglineDialog, SpecDialogInit,
+      WriteDefaults, "Sagline", kSaglineDialog, SpecDialogInit,
       kCancelRestoreThenUndo, -1, -1};
   return RunSpecParameterDialog(message, &kLifeCycle, &kDialog);
 }
@@ -186,4 +186,5 @@ const PluginDefinition kPluginDefinition = {
     kRandomRow | kTransformRow | kShapesRow | kTagRow | kBezierRow | kListRow | kEntryRow,
     GetParameters,
     Go,
+    sizeof(SaglineParameters),
 };

@@ -423,14 +423,13 @@ HostError GetParameters(HostMessage* message) {
   DisposeArtList(list);
 
   static const ParameterDialog kDialog = {
-      sizeof(TintshakeParameters), WriteDefaults, "Corvane Tintshake Plugin", kTintshakeDialog,
+      WriteDefaults, "Corvane Tintshake Plugin", kTintshakeDialog,
       InitDialog, kCancelUndoThenRestore, offsetof(TintshakeParameters, previewCurrent), -1};
   return RunParameterDialog(message, &kDialog);
 }
 
 HostError Go(HostMessage* message) {
-  TintshakeParameters* block = KeptBlock<TintshakeParameters>(message);
-  if (block == nullptr) return kNoParametersError;
+  TintshakeParameters* block = BlockOf<TintshakeParameters>(message->parameters);
   block->finalRun = 1;
   return TintshakeRun(block);
 }
@@ -448,4 +447,5 @@ const PluginDefinition kPluginDefinition = {
     kTransformRow | kShapesRow | kLayerRow | kBezierRow,
     GetParameters,
     Go,
+    sizeof(TintshakeParameters),
 };

@@ -43,14 +43,13 @@ HostError InitDialog(DialogRef dialog) {
 
 HostError GetParameters(HostMessage* message) {
   static const ParameterDialog kDialog = {
-      sizeof(WeightclampParameters), WriteDefaults, "Weightclamp", kWeightclampDialog,
+      WriteDefaults, "Weightclamp", kWeightclampDialog,
       InitDialog, kCancelNoUndo, -1, -1};
   return RunParameterDialog(message, &kDialog);
 }
 
 HostError Go(HostMessage* message) {
-  const WeightclampParameters* block = KeptBlock<WeightclampParameters>(message);
-  if (block == nullptr) return kNoParametersError;
+  const WeightclampParameters* block = BlockOf<WeightclampParameters>(message->parameters);
   Real low = block->minimumWidth;
   Real high = block->maximumWidth;
   if (low > high) {
@@ -96,4 +95,5 @@ const PluginDefinition kPluginDefinition = {
     kDocumentRow | kUndoRow | kLayerRow | kTagRow | kBezierRow | kNotifierRow | kListRow | kEntryRow,
     GetParameters,
     Go,
+    sizeof(WeightclampParameters),
 };

@@ -5,4 +5,4 @@
 
 const PluginDefinition kPluginDefinition = {
     kNewerGeneration, "Framework Test Filter", kFixedForm, " Corvane Tests",
-    " Framework Test...", kMenuCodesA, 0, 0, nullptr, nullptr};
+    " Framework Test...", kMenuCodesA, 0, 0, nullptr, nullptr, 0};

@@ -176,7 +176,7 @@ HostError GetParameters(HostMessage* message) {
   if (count == 0) return kNoSelectionError;
 
   static const ParameterDialog kLifeCycle = {
-      sizeof(SeriesParameters), WriteDefaults,  "Series Fixture",
+      WriteDefaults,  "Series Fixture",
       kSeriesDialog,            nullptr,        kCancelUndoThenRestore,
       SERIES_OFFSET(previewCurrent), SERIES_OFFSET(pluginRef)};
   return RunSpecParameterDialog(message, &kLifeCycle, &kMainDialog);
@@ -203,4 +203,5 @@ const PluginDefinition kPluginDefinition = {
     kShapesRow | kLayerRow | kTagRow | kBezierRow,
     GetParameters,
     Go,
+    sizeof(SeriesParameters),
 };
