@@ -101,6 +101,11 @@ struct Session {
   std::map<PluginRef, const PluginResources*> plugins;
   // Filters registered by the plug-ins, in order of registration.
   std::vector<std::unique_ptr<FilterRegistration>> filters;
+  // The plug-in whose call is in progress (0 outside calls), and the blocks
+  // each plug-in holds from AllocateBlock: the host reclaims what a plug-in
+  // still holds when it is unloaded for good.
+  PluginRef calling = 0;
+  std::map<void*, PluginRef> blocks;
   Document* document = nullptr;
   Journal* journal = nullptr;
   RandomSource* random = nullptr;

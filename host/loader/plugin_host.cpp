@@ -1,6 +1,11 @@
 #include "host/loader/plugin_host.h"
 
 #include <dlfcn.h>
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <set>
+#include <utility>
 
 #include <cstring>
 
@@ -21,6 +26,31 @@ std::string StemOf(const std::string& path) {
   std::string file = slash == std::string::npos ? path : path.substr(slash + 1);
   size_t dot = file.find('.');
   return dot == std::string::npos ? file : file.substr(0, dot);
+}
+
+// Libraries open in this process, by file identity. Rationale: a
+// deliverable keeps its globals and suite tables in the library image, and
+// the system shares one image among all who open the same file; a second
+// host in the same process would overwrite the first one's state.
+std::set<std::pair<dev_t, ino_t>>& OpenFiles() {
+  static std::set<std::pair<dev_t, ino_t>> files;
+  return files;
+}
+
+bool FileIdentity(const std::string& path, std::pair<dev_t, ino_t>* id) {
+  struct stat info;
+  if (::stat(path.c_str(), &info) != 0) return false;
+  *id = {info.st_dev, info.st_ino};
+  return true;
+}
+
+void CloseLibrary(LoadedPlugin& plugin) {
+  if (plugin.library == nullptr) return;
+  dlclose(plugin.library);
+  std::pair<dev_t, ino_t> id;
+  if (FileIdentity(plugin.path, &id)) OpenFiles().erase(id);
+  plugin.library = nullptr;
+  plugin.entry = nullptr;
 }
 
 }  // namespace
@@ -57,12 +87,31 @@ PluginHost::~PluginHost() {
     if (plugin->started) shutdown(*plugin);
     FreeMemHandle(plugin->parameters);
     plugin->parameters = nullptr;
-    if (plugin->library) dlclose(plugin->library);
+    CloseLibrary(*plugin);
+    // Blocks a plug-in still holds (its Shutdown failed or never came) are
+    // the host's to reclaim once the plug-in is gone.
+    for (auto it = session_.blocks.begin(); it != session_.blocks.end();) {
+      if (it->second != plugin->ref) {
+        ++it;
+        continue;
+      }
+      std::free(it->first);
+      it = session_.blocks.erase(it);
+    }
     session_.plugins.erase(plugin->ref);
   }
 }
 
 static HostError OpenLibrary(LoadedPlugin& plugin, std::string* error) {
+  std::pair<dev_t, ino_t> id;
+  if (!FileIdentity(plugin.path, &id)) {
+    if (error) *error = "cannot load: " + plugin.path + " is gone";
+    return kBadParameterError;
+  }
+  if (OpenFiles().count(id)) {
+    if (error) *error = "cannot load: the library is already loaded by another host in this process";
+    return kBadParameterError;
+  }
   plugin.library = dlopen(plugin.path.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (plugin.library == nullptr) {
     if (error) *error = std::string("cannot load: ") + dlerror();
@@ -76,6 +125,7 @@ static HostError OpenLibrary(LoadedPlugin& plugin, std::string* error) {
     return kBadParameterError;
   }
   plugin.entry = reinterpret_cast<PluginMainProc>(entry);
+  OpenFiles().insert(id);
   return kNoError;
 }
 
@@ -103,7 +153,10 @@ HostError PluginHost::send(LoadedPlugin& plugin, const char* caller, const char*
   message.filter = reinterpret_cast<FilterRef>(const_cast<FilterRegistration*>(filter));
   message.parameters = plugin.parameters;
   SessionScope scope(session_);
+  PluginRef outer = session_.calling;
+  session_.calling = plugin.ref;
   HostError result = plugin.entry(caller, selector, &message);
+  session_.calling = outer;
   plugin.globals = message.globals;
   // A plug-in that could not use the kept block hands back a new one in its
   // place; the old one is no longer anybody's.
@@ -136,9 +189,7 @@ HostError PluginHost::repeat(LoadedPlugin& plugin) {
 
 HostError PluginHost::unload(LoadedPlugin& plugin) {
   HostError result = send(plugin, kCallerAccess, kSelectorUnload);
-  if (plugin.library) dlclose(plugin.library);
-  plugin.library = nullptr;
-  plugin.entry = nullptr;
+  CloseLibrary(plugin);
   return result;
 }
 

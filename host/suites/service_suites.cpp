@@ -23,12 +23,27 @@ HostError AllocateBlock(uint32_t size, const char* /*label*/, void** block) {
   if (block == nullptr) return kBadParameterError;
   *block = nullptr;
   CV_FAIL_IF_INJECTED("AllocateBlock");
-  *block = std::calloc(1, size == 0 ? 1 : size);
-  return *block ? kNoError : kOutOfMemoryError;
+  Session* session = CurrentSession();
+  if (session == nullptr) return kBadParameterError;
+  void* made = std::calloc(1, size == 0 ? 1 : size);
+  if (made == nullptr) return kOutOfMemoryError;
+  try {
+    session->blocks[made] = session->calling;
+  } catch (...) {
+    std::free(made);
+    return kOutOfMemoryError;
+  }
+  *block = made;
+  return kNoError;
 }
 
+// Only blocks the host handed out are freed: anything else is refused rather
+// than passed to free().
 HostError FreeBlock(void* block) {
   CV_FAIL_IF_INJECTED("FreeBlock");
+  Session* session = CurrentSession();
+  if (block == nullptr) return kNoError;
+  if (session == nullptr || session->blocks.erase(block) == 0) return kBadParameterError;
   std::free(block);
   return kNoError;
 }

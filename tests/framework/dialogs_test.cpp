@@ -237,44 +237,42 @@ TEST_F(PreviewCycleTest, AMovedDialogReopensWhereItWasLastConfirmed) {
 }
 
 // A preview that fails must not pass for the result: Go then does the work
-// itself, or reports the failure.
-TEST_F(PreviewCycleTest, AFailedPreviewIsNeverKeptByGo) {
-  for (bool failureLasts : {false, true}) {
-    SCOPED_TRACE(failureLasts ? "failure lasts into Go" : "failure over before Go");
-    Harness h;
-    host::LoadedPlugin& plugin = h.load("tintshake");
-    host::Art* art = h.addPath({{100, 100}, {200, 100}, {200, 200}});
-    art->style.fill = art_->style.fill;
-    art->style.stroke.kind = kPatternColour;
-    ASSERT_TRUE(h.scriptRandom({0.5f}));
-    auto fill = [art] {
-      const auto& f = art->style.fill.data.four;
-      return Cmyk{f.cyan, f.magenta, f.yellow, f.black};
-    };
-    const std::vector<Step> steps = {
-        Inspect([&](host::Dialog&) {
-          h.session().failures.failOperation("GetSegmentCount", kLockedLayerError);
-        }),
-        Set(PairEditItem(0), 50),
-        Inspect([&](host::Dialog& d) {
-          EXPECT_EQ(Edited(d)->previewCurrent, 0);
-          if (!failureLasts) h.session().failures.clear();
-        }),
-    };
-    ASSERT_EQ(h.getParameters(plugin, steps), kNoError);
-    if (failureLasts) {
-      EXPECT_EQ(h.go(plugin), kLockedLayerError);
-      EXPECT_EQ(fill(), kOriginal);
-      ASSERT_EQ(h.shownErrors().size(), 1u);
-      EXPECT_EQ(h.shownErrors()[0].first,
-                "The filter cannot complete because a layer is locked or invisible.");
-      EXPECT_EQ(h.shownErrors()[0].second, "SEGM");
-    } else {
-      EXPECT_EQ(h.go(plugin), kNoError);
-      EXPECT_EQ(fill(), ShakenBy(kOriginal, {50, 10, 10, 10}, 0.5f));
-    }
+// itself, or reports the failure. The parameter says whether the failure
+// lasts into Go.
+class FailedPreviewTest : public PreviewCycleTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(FailedPreviewTest, IsNeverKeptByGo) {
+  const bool failureLasts = GetParam();
+  ASSERT_TRUE(h_.scriptRandom({0.5f}));
+  const std::vector<Step> steps = {
+      Inspect([&](host::Dialog&) {
+        h_.session().failures.failOperation("GetSegmentCount", kLockedLayerError);
+      }),
+      Set(PairEditItem(0), 50),
+      Inspect([&](host::Dialog& d) {
+        EXPECT_EQ(Edited(d)->previewCurrent, 0);
+        if (!failureLasts) h_.session().failures.clear();
+      }),
+  };
+  ASSERT_EQ(h_.getParameters(*plugin_, steps), kNoError);
+  if (failureLasts) {
+    EXPECT_EQ(h_.go(*plugin_), kLockedLayerError);
+    EXPECT_EQ(Fill(), kOriginal);
+    ASSERT_EQ(h_.shownErrors().size(), 1u);
+    EXPECT_EQ(h_.shownErrors()[0].first,
+              "The filter cannot complete because a layer is locked or invisible.");
+    EXPECT_EQ(h_.shownErrors()[0].second, "SEGM");
+    h_.session().failures.clear();
+  } else {
+    EXPECT_EQ(h_.go(*plugin_), kNoError);
+    EXPECT_EQ(Fill(), ShakenBy(kOriginal, {50, 10, 10, 10}, 0.5f));
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(Failure, FailedPreviewTest, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                           return std::string(info.param ? "LastsIntoGo" : "OverBeforeGo");
+                         });
 
 }  // namespace
 }  // namespace corvane::testing

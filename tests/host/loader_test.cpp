@@ -165,3 +165,60 @@ TEST_F(ParameterStoreTest, AFailedWriteLeavesTheOldFile) {
 
 }  // namespace
 }  // namespace corvane::host
+
+namespace corvane::host {
+namespace {
+
+std::string Deliverable(const std::string& name) {
+  return std::string(CORVANE_PLUGIN_DIR) + "/" + name + ".so";
+}
+
+// A deliverable keeps its state in the library image, which the system shares
+// among all who open the file: one host at a time may run it.
+TEST(LoaderTest, ALibraryRunsForOneHostAtATime) {
+  Session first, second;
+  std::string error;
+  {
+    PluginHost host(first);
+    ASSERT_NE(host.load(Deliverable("weightclamp"), &error), nullptr) << error;
+    PluginHost other(second);
+    EXPECT_EQ(other.load(Deliverable("weightclamp"), &error), nullptr);
+    EXPECT_NE(error.find("already loaded"), std::string::npos) << error;
+  }
+  PluginHost later(second);
+  EXPECT_NE(later.load(Deliverable("weightclamp"), &error), nullptr) << error;
+}
+
+TEST(LoaderTest, BlocksAPluginStillHoldsAreReclaimedWhenItGoes) {
+  Session session;
+  {
+    PluginHost host(session);
+    std::string error;
+    LoadedPlugin* plugin = host.load(Deliverable("weightclamp"), &error);
+    ASSERT_NE(plugin, nullptr) << error;
+    ASSERT_EQ(host.startup(*plugin), kNoError);
+    EXPECT_EQ(session.blocks.size(), 1u);  // its globals
+    // Its Shutdown cannot free them: the host does, once the plug-in is gone.
+    session.failures.refuseSuite(kBlocksSuite);
+  }
+  EXPECT_TRUE(session.blocks.empty());
+}
+
+TEST(ServiceSuitesTest, FreeBlockRefusesWhatTheHostDidNotHandOut) {
+  Session session;
+  SessionScope scope(session);
+  const BlocksSuiteV2* blocks = nullptr;
+  ASSERT_EQ(HostBasicSuite()->ObtainSuite(kBlocksSuite, kBlocksSuiteVersion,
+                                          reinterpret_cast<const void**>(&blocks)),
+            kNoError);
+  int local = 0;
+  EXPECT_EQ(blocks->FreeBlock(&local), kBadParameterError);
+  void* block = nullptr;
+  ASSERT_EQ(blocks->AllocateBlock(16, "test", &block), kNoError);
+  EXPECT_EQ(static_cast<char*>(block)[15], 0);
+  EXPECT_EQ(blocks->FreeBlock(block), kNoError);
+  EXPECT_EQ(blocks->FreeBlock(block), kBadParameterError);  // not twice
+}
+
+}  // namespace
+}  // namespace corvane::host

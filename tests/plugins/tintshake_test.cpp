@@ -222,23 +222,26 @@ TEST_F(TintshakeTest, AnInactiveChannelLeavesItsColoursAlone) {
   ExpectColour(cmyk->style.fill, Four(0.2f * V(10), 0.4f * V(10), 0.6f * V(10), 0.8f * V(10)));
 }
 
-TEST_F(TintshakeTest, PatternAndSpotFillsStayWhileTheStrokeFollowsItsChannel) {
-  for (int32_t kind : {kPatternColour, kSpotColour}) {
-    SCOPED_TRACE("fill kind " + std::to_string(kind));
-    Harness h;
-    host::LoadedPlugin& plugin = h.load("tintshake");
-    host::Art* art = h.addPath(kSquare);
-    art->style.fill = Opaque(kind);
-    art->style.stroke = Grey(0.5f);
-    ASSERT_EQ(h.getParameters(plugin, {Check(kPreviewItem, false),
-                                       Select(kChannelListItem, kChannelGreyStroke),
-                                       Select(kModeListItem, 10), Set(kFirstEditItem, 25)}),
-              kNoError);
-    ASSERT_EQ(h.go(plugin), kNoError);
-    ExpectColour(art->style.fill, Opaque(kind));
-    ExpectColour(art->style.stroke, Grey(0.5f + V(25)));
-  }
+class TintshakeOpaqueFillTest : public TintshakeTest,
+                                public ::testing::WithParamInterface<int32_t> {};
+
+TEST_P(TintshakeOpaqueFillTest, StaysWhileTheStrokeFollowsItsChannel) {
+  host::Art* art = AddPath(Opaque(GetParam()), Grey(0.5f));
+  ASSERT_EQ(h_.getParameters(*plugin_, {Check(kPreviewItem, false),
+                                        Select(kChannelListItem, kChannelGreyStroke),
+                                        Select(kModeListItem, 10), Set(kFirstEditItem, 25)}),
+            kNoError);
+  ASSERT_EQ(h_.go(*plugin_), kNoError);
+  ExpectColour(art->style.fill, Opaque(GetParam()));
+  ExpectColour(art->style.stroke, Grey(0.5f + V(25)));
 }
+
+INSTANTIATE_TEST_SUITE_P(PatternAndSpot, TintshakeOpaqueFillTest,
+                         ::testing::Values(kPatternColour, kSpotColour),
+                         [](const ::testing::TestParamInfo<int32_t>& info) {
+                           return info.param == kPatternColour ? std::string("Pattern")
+                                                               : std::string("Spot");
+                         });
 
 TEST_F(TintshakeTest, PathsAreVisitedFromTheLastSelectedToTheFirst) {
   TintshakeParameters* b = DefaultBlock();
