@@ -14,6 +14,16 @@ using io::FloatAsJsonDouble;
 
 Json Number(float value) { return FloatAsJsonDouble(value); }
 
+// An empty object with room for `members` members. ordered_json keeps
+// members in a vector of pairs with constant keys, so growing it copies every
+// member, subtrees and all; objects here get their room first and take their
+// large members by move.
+Json Object(size_t members) {
+  Json object = Json::object();
+  object.get_ref<Json::object_t&>().reserve(members);
+  return object;
+}
+
 Json Point(const RealPoint& p) { return Json::array({Number(p.h), Number(p.v)}); }
 
 Json Flag(int32_t value) {
@@ -32,38 +42,50 @@ Json Name(int32_t value, std::initializer_list<const char*> names) {
 }
 
 Json ColourJson(const Colour& colour) {
-  if (!io::HasComponents(colour))
-    return Json{{"kind", colour.kind}, {"data", io::DataHex(colour)}};
-  Json components = Json::array();
-  for (float value : io::Components(colour)) components.push_back(Number(value));
-  switch (colour.kind) {
-    case kGreyColour: return Json{{"grey", components[0]}};
-    case kFourColour: return Json{{"cmyk", components}};
-    default: return Json{{"rgb", components}};
+  Json json = Object(2);
+  if (!io::HasComponents(colour)) {
+    json["kind"] = colour.kind;
+    json["data"] = io::DataHex(colour);
+    return json;
   }
+  std::vector<float> values = io::Components(colour);
+  if (colour.kind == kGreyColour) {
+    json["grey"] = Number(values[0]);
+    return json;
+  }
+  Json components = Json::array();
+  for (float value : values) components.push_back(Number(value));
+  json[colour.kind == kFourColour ? "cmyk" : "rgb"] = std::move(components);
+  return json;
 }
 
 Json StyleJson(const PathStyle& style) {
-  Json fill{{"paint", Flag(style.fillPaint)},
-            {"overprint", Flag(style.fillOverprint)},
-            {"colour", ColourJson(style.fill)},
-            {"evenOdd", Flag(style.evenOdd)}};
+  Json fill = Object(4);
+  fill["paint"] = Flag(style.fillPaint);
+  fill["overprint"] = Flag(style.fillOverprint);
+  fill["colour"] = ColourJson(style.fill);
+  fill["evenOdd"] = Flag(style.evenOdd);
   Json dashes = Json::array();
   for (int32_t i = 0; i < style.dashCount && i < 6; ++i) dashes.push_back(Number(style.dashes[i]));
-  Json stroke{{"paint", Flag(style.strokePaint)},
-              {"overprint", Flag(style.strokeOverprint)},
-              {"colour", ColourJson(style.stroke)},
-              {"width", Number(style.strokeWidth)},
-              {"dashOffset", Number(style.dashOffset)},
-              {"dashes", dashes},
-              {"cap", Name(style.cap, {"butt", "round", "projecting"})},
-              {"join", Name(style.join, {"miter", "round", "bevel"})},
-              {"miterLimit", Number(style.miterLimit)}};
-  return Json{{"fill", fill}, {"stroke", stroke}};
+  Json stroke = Object(9);
+  stroke["paint"] = Flag(style.strokePaint);
+  stroke["overprint"] = Flag(style.strokeOverprint);
+  stroke["colour"] = ColourJson(style.stroke);
+  stroke["width"] = Number(style.strokeWidth);
+  stroke["dashOffset"] = Number(style.dashOffset);
+  stroke["dashes"] = std::move(dashes);
+  stroke["cap"] = Name(style.cap, {"butt", "round", "projecting"});
+  stroke["join"] = Name(style.join, {"miter", "round", "bevel"});
+  stroke["miterLimit"] = Number(style.miterLimit);
+  Json json = Object(2);
+  json["fill"] = std::move(fill);
+  json["stroke"] = std::move(stroke);
+  return json;
 }
 
 Json SegmentJson(const PathSegment& segment) {
-  Json json{{"p", Point(segment.p)}};
+  Json json = Object(4);
+  json["p"] = Point(segment.p);
   if (!SamePoint(segment.in, segment.p)) json["in"] = Point(segment.in);
   if (!SamePoint(segment.out, segment.p)) json["out"] = Point(segment.out);
   if (segment.corner != 0) json["corner"] = Flag(segment.corner);
@@ -86,7 +108,8 @@ const char* TypeName(ArtType type) {
 }
 
 Json ArtJson(const Art& art) {
-  Json json{{"type", TypeName(art.type)}};
+  Json json = Object(8);
+  json["type"] = TypeName(art.type);
   if (!art.id.empty()) json["id"] = art.id;
   if (art.type == ArtType::Foreign) {
     json["svg"] = art.xml;
@@ -115,10 +138,11 @@ Json ArtJson(const Art& art) {
 }
 
 Json LayerJson(const Layer& layer, bool current) {
-  Json json{{"title", layer.title},
-            {"visible", layer.visible},
-            {"locked", layer.locked},
-            {"current", current}};
+  Json json = Object(7);
+  json["title"] = layer.title;
+  json["visible"] = layer.visible;
+  json["locked"] = layer.locked;
+  json["current"] = current;
   if (!layer.id.empty()) json["id"] = layer.id;
   if (!layer.extraAttributes.empty()) json["svgAttributes"] = Attributes(layer.extraAttributes);
   Json art = Json::array();
@@ -131,13 +155,17 @@ Json LayerJson(const Layer& layer, bool current) {
 }  // namespace
 
 std::string WriteJson(const Document& document) {
-  Json root{{"page", Json{{"width", Number(document.width)}, {"height", Number(document.height)}}}};
+  Json page = Object(2);
+  page["width"] = Number(document.width);
+  page["height"] = Number(document.height);
+  Json root = Object(3);
+  root["page"] = std::move(page);
   Json layers = Json::array();
   for (const Layer* layer : document.layers)
     if (layer->alive) layers.push_back(LayerJson(*layer, layer == document.current));
   root["layers"] = std::move(layers);
   if (!document.svgRootAttributes.empty() || !document.svgPrologue.empty()) {
-    Json svg = Json::object();
+    Json svg = Object(2);
     if (!document.svgRootAttributes.empty())
       svg["rootAttributes"] = Attributes(document.svgRootAttributes);
     if (!document.svgPrologue.empty()) svg["prologue"] = document.svgPrologue;

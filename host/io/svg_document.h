@@ -1,4 +1,5 @@
-// The SVG form of a document, for interchange with drawing programs.
+// The SVG form of a document, for interchange with drawing programs. The
+// text is UTF-8; bytes that are not well-formed UTF-8 make it unreadable.
 //
 // Page and coordinates. The root carries width="Wpt" height="Hpt"
 // viewBox="0 0 W H": one user unit is one point. Reading takes the page size
@@ -57,6 +58,8 @@
 // corvane:fill-overprint / corvane:stroke-overprint. A negative stroke width
 // is written as stroke-width="0" with the value in corvane:stroke-width.
 // Paint servers (url(...)) read as their fallback colour, or mid grey.
+// Paint values longer than 1024 characters on the root, layers, groups and
+// paths are refused.
 //
 // Everything else is carried. Elements the host does not interpret inside
 // layers and groups become foreign art, serialised verbatim with the

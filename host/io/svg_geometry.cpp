@@ -4,6 +4,7 @@
 #include "host/io/svg_document.h"
 #include "host/io/svg_style.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -58,26 +59,31 @@ int32_t InferCorner(const PathSegment& segment) {
   return opposite ? 0 : 1;
 }
 
-PageFrame::PageFrame(std::string left, std::string top, std::string height)
-    : left_(std::move(left)),
-      bottom_(DecimalDifference(height, Negated(top)).value_or(height)),
-      leftValue_(ParseDouble(left_).value_or(0)),
-      bottomValue_(ParseDouble(bottom_).value_or(0)) {}
+PageFrame::PageFrame(const std::string& left, const std::string& top, const std::string& height)
+    : left_(DecimalDifference(left, "0")),
+      bottom_(DecimalDifference(height, Negated(top))),
+      leftValue_(ParseDouble(left).value_or(0)),
+      bottomValue_(bottom_ ? ParseDouble(*bottom_).value_or(0)
+                           : ParseDouble(height).value_or(0) + ParseDouble(top).value_or(0)) {}
 
 RealPoint PageFrame::map(const SvgPoint& point, const Matrix& matrix) const {
   RealPoint mapped{};
   bool exact = matrix.isIdentity();
   std::optional<float> x, y;
-  if (exact && !point.x.text.empty())
-    x = left_ == "0" ? ParseFloat(point.x.text) : ExactDifference(point.x.text, left_);
-  if (exact && !point.y.text.empty()) y = ExactDifference(bottom_, point.y.text);
+  if (exact && left_ && !point.x.text.empty())
+    x = *left_ == "0" ? ParseFloat(point.x.text) : ExactDifference(point.x.text, *left_);
+  if (exact && bottom_ && !point.y.text.empty()) y = ExactDifference(*bottom_, point.y.text);
   mapped.h = x ? *x : ToFloat(matrix.mapX(point.x.value, point.y.value) - leftValue_);
   mapped.v = y ? *y : ToFloat(bottomValue_ - matrix.mapY(point.x.value, point.y.value));
   return mapped;
 }
 
 std::string PageFrame::yText(float y) const {
-  return DecimalDifference(bottom_, FormatFloat(y)).value_or(FormatFloat(y));
+  std::optional<std::string> exact = bottom_ ? DecimalDifference(*bottom_, FormatFloat(y)) : std::nullopt;
+  if (exact) return *exact;
+  char buffer[32];
+  auto result = std::to_chars(buffer, buffer + sizeof buffer, bottomValue_ - y);
+  return std::string(buffer, result.ptr);
 }
 
 void SubpathBuilder::append(const PathSegment& segment) {

@@ -24,7 +24,7 @@ struct Subpath {
 class PageFrame {
  public:
   // Texts of numbers in the ScanNumber grammar.
-  PageFrame(std::string left, std::string top, std::string height);
+  PageFrame(const std::string& left, const std::string& top, const std::string& height);
   // Document coordinates of a point in user space under `matrix` (the
   // transforms of the element and its ancestors). Throws SvgError when the
   // result does not fit single precision.
@@ -33,7 +33,10 @@ class PageFrame {
   std::string yText(float y) const;
 
  private:
-  std::string left_, bottom_;  // bottom_ = top + height, as text
+  // The left edge and bottom_ = top + height as plain decimal texts, for
+  // exact arithmetic; absent when out of its reach. Kept in that short form,
+  // not as written: every coordinate is computed against them.
+  std::optional<std::string> left_, bottom_;
   double leftValue_, bottomValue_;
 };
 

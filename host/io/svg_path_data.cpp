@@ -220,9 +220,14 @@ void AddArc(PathSink& sink, const SvgPoint& from, double rx, double ry, double r
   double dx = (x1 - x2) / 2, dy = (y1 - y2) / 2;
   double x1p = cosPhi * dx + sinPhi * dy, y1p = -sinPhi * dx + cosPhi * dy;
   double lambda = (x1p * x1p) / (rx * rx) + (y1p * y1p) / (ry * ry);
-  if (lambda > 1) {
-    rx *= std::sqrt(lambda);
-    ry *= std::sqrt(lambda);
+  if (!(lambda <= 1)) {
+    // Radii far too small for the ends overflow the squares (giving an
+    // infinity, or NaN beside a zero); hypot does not.
+    double scale = std::isfinite(lambda) ? std::sqrt(lambda) : std::hypot(x1p / rx, y1p / ry);
+    if (scale > 1) {
+      rx *= scale;
+      ry *= scale;
+    }
   }
   double numerator = rx * rx * ry * ry - rx * rx * y1p * y1p - ry * ry * x1p * x1p;
   double denominator = rx * rx * y1p * y1p + ry * ry * x1p * x1p;
@@ -233,6 +238,12 @@ void AddArc(PathSink& sink, const SvgPoint& from, double rx, double ry, double r
   auto angle = [](double ux, double uy, double vx, double vy) { return std::atan2(ux * vy - uy * vx, ux * vx + uy * vy); };
   double theta = angle(1, 0, (x1p - cxp) / rx, (y1p - cyp) / ry);
   double delta = angle((x1p - cxp) / rx, (y1p - cyp) / ry, (-x1p - cxp) / rx, (-y1p - cyp) / ry);
+  // Radii or distances near the ends of the double range overflow the
+  // centre parameterisation; such an arc is drawn as its chord.
+  if (!std::isfinite(theta) || !std::isfinite(delta)) {
+    sink.lineTo(to);
+    return;
+  }
   if (!sweep && delta > 0) delta -= 2 * kPi;
   if (sweep && delta < 0) delta += 2 * kPi;
   int pieces = static_cast<int>(std::ceil(std::fabs(delta) / (kPi / 2) - 1e-9));

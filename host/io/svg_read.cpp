@@ -6,6 +6,7 @@
 #include "host/io/svg_shapes.h"
 #include "host/io/svg_style.h"
 #include "host/io/text_position.h"
+#include "host/io/utf8_text.h"
 
 #include <pugixml.hpp>
 
@@ -76,6 +77,18 @@ bool IsPrologue(const std::string& name) {
   return kNames.count(name) != 0 || name.find(':') != std::string::npos;
 }
 
+// Paint values are handed down to everything below the element that
+// declares them: every path reads them again and every foreign element
+// carries a copy. Bounding their length keeps that work in proportion to the
+// file; no colour, length or paint server reference needs more.
+constexpr size_t kMaxPaintValue = 1024;
+
+void CheckPaintLengths(const io::PaintProperties& paint) {
+  for (const auto& [name, value] : paint)
+    if (value.size() > kMaxPaintValue)
+      throw io::SvgError{name + ": value longer than " + std::to_string(kMaxPaintValue) + " characters"};
+}
+
 ElementAttributes SortAttributes(const pugi::xml_node& node, const std::set<std::string>& interpretedNames,
                                  bool layer) {
   ElementAttributes sorted;
@@ -130,6 +143,12 @@ class SvgReader {
   explicit SvgReader(std::string_view text) : text_(text) {}
 
   std::unique_ptr<Document> read(const SvgReadOptions& options) {
+    // The parser passes any bytes through; text that is not UTF-8 would
+    // end up in a document no writer can put into a well-formed file.
+    if (auto bad = io::FindInvalidUtf8(text_)) {
+      auto position = io::PositionOf(text_, *bad);
+      throw SvgFailure{{"not well-formed XML: invalid UTF-8", position.line, position.column}};
+    }
     auto parsed = xml_.load_buffer(text_.data(), text_.size(), pugi::parse_default | pugi::parse_ws_pcdata,
                                    pugi::encoding_utf8);
     if (!parsed) {
@@ -166,6 +185,7 @@ class SvgReader {
   }
 
   Context inside(const Context& outer, const ElementAttributes& attributes) {
+    CheckPaintLengths(attributes.paint);
     Context context = outer;
     for (const auto& [name, value] : attributes.paint) context.paint[name] = value;
     if (attributes.transform) {
@@ -217,6 +237,7 @@ class SvgReader {
   void readRoot(const pugi::xml_node& root) {
     readPage(root);
     auto attributes = SortAttributes(root, RootNames(), false);
+    CheckPaintLengths(attributes.paint);
     document_->svgRootAttributes = attributes.carried;
     Context context;
     context.paint = attributes.paint;

@@ -23,6 +23,12 @@ std::string Lower(std::string_view text) {
   return lower;
 }
 
+// Whether text starts with `lower` (given in lower case), without regard to
+// case; costs no more than the prefix, however long text is.
+bool StartsWithNoCase(std::string_view text, std::string_view lower) {
+  return text.size() >= lower.size() && Lower(text.substr(0, lower.size())) == lower;
+}
+
 bool Same(float a, float b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 // Numbers separated by commas and/or white space.
@@ -255,16 +261,15 @@ bool IsPaintProperty(std::string_view name) {
 }
 
 Paint ParsePaint(std::string_view text) {
-  text = Trim(text);
-  std::string lower = Lower(text);
-  if (lower == "none") return Paint{};
-  if (lower.rfind("url(", 0) == 0) {
+  // A paint server's fallback is itself a paint: taken in a loop, as a value
+  // may chain any number of them.
+  for (text = Trim(text); StartsWithNoCase(text, "url(");) {
     size_t close = text.find(')');
     if (close == std::string_view::npos) throw SvgError{"unreadable paint '" + std::string(text) + "'"};
-    std::string_view fallback = Trim(text.substr(close + 1));
-    if (fallback.empty()) return Paint{true, MakeColour(kGreyColour, {0.5f}), false};
-    return ParsePaint(fallback);
+    text = Trim(text.substr(close + 1));
+    if (text.empty()) return Paint{true, MakeColour(kGreyColour, {0.5f}), false};
   }
+  if (text.size() == 4 && StartsWithNoCase(text, "none")) return Paint{};
   return ParseColourValue(text);
 }
 

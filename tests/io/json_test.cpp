@@ -43,6 +43,75 @@ TEST(JsonRoundTrip, ShortestTextIsWritten) {
   EXPECT_NE(text.find("\"p\": [0.1, 2.5]"), std::string::npos) << text;
 }
 
+TEST(JsonWrite, ShortNestsStayOnOneLineLongOnesBreak) {
+  // Each object or array goes on one line when it nests at most three deep
+  // and the line, counted from its indent, fits in 100 characters.
+  auto read = ReadJson(R"({"page": {"width": 200, "height": 100}, "layers": [{"title": "Art", "art": [
+      {"type": "path", "closed": true,
+       "segments": [{"p": [10, 20]}, {"p": [30.5, 40], "in": [25, 40], "out": [36, 40]}],
+       "style": {"fill": {"colour": {"cmyk": [0.1, 0.3, 0.7, 0]}}, "stroke": {"paint": false, "dashes": [1, 2]}}},
+      {"type": "group", "members": [{"type": "foreign", "svg": "<circle r=\"1\"/>"}]}]}]})");
+  ASSERT_TRUE(read) << read.error.message;
+  EXPECT_EQ(WriteJson(*read.document), R"({
+  "page": {"width": 200.0, "height": 100.0},
+  "layers": [
+    {
+      "title": "Art",
+      "visible": true,
+      "locked": false,
+      "current": true,
+      "art": [
+        {
+          "type": "path",
+          "selected": false,
+          "closed": true,
+          "guide": false,
+          "style": {
+            "fill": {
+              "paint": true,
+              "overprint": false,
+              "colour": {"cmyk": [0.1, 0.3, 0.7, 0.0]},
+              "evenOdd": false
+            },
+            "stroke": {
+              "paint": false,
+              "overprint": false,
+              "colour": {"grey": 0.0},
+              "width": 1.0,
+              "dashOffset": 0.0,
+              "dashes": [1.0, 2.0],
+              "cap": "butt",
+              "join": "miter",
+              "miterLimit": 4.0
+            }
+          },
+          "segments": [{"p": [10.0, 20.0]}, {"p": [30.5, 40.0], "in": [25.0, 40.0], "out": [36.0, 40.0]}]
+        },
+        {
+          "type": "group",
+          "selected": false,
+          "members": [{"type": "foreign", "svg": "<circle r=\"1\"/>"}]
+        }
+      ]
+    }
+  ]
+}
+)");
+}
+
+TEST(JsonWrite, BytesThatAreNotUtf8BecomeReplacementCharacters) {
+  // Plug-ins may give titles any bytes; the writer used to throw on them.
+  Document document(612, 792);
+  Layer* layer = document.addLayer("caf\xE9");
+  AddPath(document, layer, nullptr, {Corner(0, 0)}, false)->id = "\xFF\xFEid";
+  std::string text;
+  ASSERT_NO_THROW(text = WriteJson(document));
+  auto read = ReadJson(text);
+  ASSERT_TRUE(read) << read.error.message;
+  EXPECT_EQ(read.document->layers[0]->title, "caf\uFFFD");
+  EXPECT_EQ(read.document->layers[0]->art[0]->id, "\uFFFD\uFFFDid");
+}
+
 TEST(JsonRead, OptionalFieldsTakeTheirDefaults) {
   auto read = ReadJson(R"({"page": {"width": 100, "height": 50},
     "layers": [{"art": [{"type": "path", "segments": [{"p": [1, 2]}, {"p": [3, 4], "out": [5, 6], "corner": true}]},
