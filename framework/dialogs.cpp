@@ -306,12 +306,17 @@ int32_t RunSpecDialog(PluginRef plugin, const DialogSpec* spec, MemHandle parame
   return result;
 }
 
-HostError RunSpecParameterDialog(HostMessage* message, const ParameterDialog* dialog,
-                                 const DialogSpec* spec) {
+HostError RunSpecParameterDialog(HostMessage* message, void (*writeDefaults)(void* block),
+                                 int32_t cancel, const DialogSpec* spec) {
   const int32_t depth = gOpenCount;
   if (!PushDialog(spec, message->pluginRef)) return kBadParameterError;
-  ParameterDialog run = *dialog;
-  if (run.init == nullptr) run.init = SpecDialogInit;
+  const ParameterDialog run = {writeDefaults,
+                               spec->name,
+                               spec->resourceId,
+                               SpecDialogInit,
+                               cancel,
+                               spec->layout.previewCurrent,
+                               spec->layout.pluginRef};
   HostError result = RunParameterDialog(message, &run);
   gOpenCount = depth;
   return result;

@@ -126,11 +126,11 @@ struct DialogSpec {
 // -1 without opening anything when dialogs are nested too deeply).
 int32_t RunSpecDialog(PluginRef plugin, const DialogSpec* spec, MemHandle parameters);
 
-// Get Parameters (RunParameterDialog) for a main dialog described by spec.
-// dialog->init may be null (SpecDialogInit is used) or a procedure of the
-// plug-in's that calls SpecDialogInit.
-HostError RunSpecParameterDialog(HostMessage* message, const ParameterDialog* dialog,
-                                 const DialogSpec* spec);
+// Get Parameters (RunParameterDialog) for a main dialog described by spec:
+// its name, resource and set-up procedure, and the block's previewCurrent and
+// pluginRef, come from the spec; cancel is one of the kCancel... ways.
+HostError RunSpecParameterDialog(HostMessage* message, void (*writeDefaults)(void* block),
+                                 int32_t cancel, const DialogSpec* spec);
 
 // The set-up procedure of the dialog being opened by RunSpecDialog or
 // RunSpecParameterDialog; kBadParameterError when no spec is waiting.

@@ -325,10 +325,7 @@ const DialogSpec kDialog = {
 };
 
 HostError GetParameters(HostMessage* message) {
-  static const ParameterDialog kLifeCycle = {
-      WriteDefaults, "Hubtug", kHubtugDialog, SpecDialogInit,
-      kCancelUndoThenRestore, -1, -1};
-  return RunSpecParameterDialog(message, &kLifeCycle, &kDialog);
+  return RunSpecParameterDialog(message, WriteDefaults, kCancelUndoThenRestore, &kDialog);
 }
 
 HostError Go(HostMessage* message) {

@@ -161,10 +161,7 @@ const DialogSpec kDialog = {
 };
 
 HostError GetParameters(HostMessage* message) {
-  static const ParameterDialog kLifeCycle = {
-      WriteDefaults, "Sagline", kSaglineDialog, SpecDialogInit,
-      kCancelRestoreThenUndo, -1, -1};
-  return RunSpecParameterDialog(message, &kLifeCycle, &kDialog);
+  return RunSpecParameterDialog(message, WriteDefaults, kCancelRestoreThenUndo, &kDialog);
 }
 
 HostError Go(HostMessage* message) {

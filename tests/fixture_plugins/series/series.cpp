@@ -175,11 +175,7 @@ HostError GetParameters(HostMessage* message) {
   if (error != kNoError) return error;
   if (count == 0) return kNoSelectionError;
 
-  static const ParameterDialog kLifeCycle = {
-      WriteDefaults,  "Series Fixture",
-      kSeriesDialog,            nullptr,        kCancelUndoThenRestore,
-      SERIES_OFFSET(previewCurrent), SERIES_OFFSET(pluginRef)};
-  return RunSpecParameterDialog(message, &kLifeCycle, &kMainDialog);
+  return RunSpecParameterDialog(message, WriteDefaults, kCancelUndoThenRestore, &kMainDialog);
 }
 
 HostError Go(HostMessage* message) {
