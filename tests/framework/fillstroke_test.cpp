@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/hosted.h"
 #include "support/colours.h"
 
 #include <cstring>
@@ -23,14 +24,6 @@ using corvane::testing::Four;
 using corvane::testing::Grey;
 using corvane::testing::Opaque;
 using corvane::testing::Three;
-
-template <typename Suite>
-void Obtain(const char* name, int32_t version, const Suite** global) {
-  ASSERT_EQ(host::HostBasicSuite()->ObtainSuite(name, version,
-                                                reinterpret_cast<const void**>(global)),
-            kNoError)
-      << name;
-}
 
 std::vector<float> Components(const Colour& colour) {
   switch (colour.kind) {
@@ -82,21 +75,13 @@ FillStrokeOptions Options() {
   return o;
 }
 
-class FillStrokeEngine : public ::testing::Test {
+class FillStrokeEngine : public corvane::testing::HostedFramework {
  protected:
   void SetUp() override {
-    session_.document = &doc_;
-    layer_ = doc_.addLayer(" Layer 1");
     Obtain(kPathStyleSuite, kPathStyleSuiteVersion, &sStyle);
     Obtain(kRandomSuite, kRandomSuiteVersion, &sRandom);
     Obtain(kRealMathSuite, kRealMathSuiteVersion, &sMath);
     Script({0.5f});
-  }
-
-  void TearDown() override {
-    sStyle = nullptr;
-    sRandom = nullptr;
-    sMath = nullptr;
   }
 
   void Script(std::vector<float> cycle) {
@@ -108,29 +93,9 @@ class FillStrokeEngine : public ::testing::Test {
   size_t Drawn() const { return scripted_->drawn(); }
 
   ArtRef AddPath(const Colour& fill, const Colour& stroke = Grey(1.0f), Real width = 1.0f) {
-    host::Art* art = doc_.createArt(host::ArtType::Path);
-    PathSegment corner{};
-    corner.corner = 1;
-    art->segments = {corner, corner, corner};
-    art->segments[1].p = art->segments[1].in = art->segments[1].out = {10, 0};
-    art->segments[2].p = art->segments[2].in = art->segments[2].out = {10, 10};
-    art->closed = true;
-    art->style = host::DefaultArtStyle();
-    art->style.fillPaint = 1;
-    art->style.fill = fill;
-    art->style.stroke = stroke;
-    art->style.strokeWidth = width;
-    layer_->art.push_back(art);
-    doc_.relink();
-    return reinterpret_cast<ArtRef>(art);
+    return HostedFramework::AddPath(fill, stroke, width);
   }
 
-  static const PathStyle& StyleOf(ArtRef art) { return reinterpret_cast<host::Art*>(art)->style; }
-
-  host::Document doc_;
-  host::Session session_;
-  host::SessionScope scope_{session_};
-  host::Layer* layer_ = nullptr;
   std::unique_ptr<host::ScriptedRandom> scripted_;
   std::unique_ptr<host::SplitMixRandom> seeded_;
 };

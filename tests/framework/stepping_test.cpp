@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/hosted.h"
 #include "support/colours.h"
 
 #include <cstring>
@@ -122,42 +123,12 @@ TEST(StepRoutines, NotEnabledGivesTheBaseAndKeepsTheDirection) {
 
 // ---- Routines that use the host -----------------------------------------------
 
-class HostedStepping : public ::testing::Test {
+class HostedStepping : public corvane::testing::HostedFramework {
  protected:
   void SetUp() override {
-    session_.document = &doc_;
-    layer_ = doc_.addLayer(" Layer 1");
-    ASSERT_EQ(host::HostBasicSuite()->ObtainSuite(kPathStyleSuite, kPathStyleSuiteVersion,
-                                                  reinterpret_cast<const void**>(&sStyle)),
-              kNoError);
-    ASSERT_EQ(host::HostBasicSuite()->ObtainSuite(kRealMathSuite, kRealMathSuiteVersion,
-                                                  reinterpret_cast<const void**>(&sMath)),
-              kNoError);
+    Obtain(kPathStyleSuite, kPathStyleSuiteVersion, &sStyle);
+    Obtain(kRealMathSuite, kRealMathSuiteVersion, &sMath);
   }
-  void TearDown() override {
-    sStyle = nullptr;
-    sMath = nullptr;
-  }
-
-  ArtRef AddPath(const Colour& fill, const Colour& stroke, Real width) {
-    host::Art* art = doc_.createArt(host::ArtType::Path);
-    art->segments.resize(2);
-    art->segments[1].p = {5, 5};
-    art->style = host::DefaultArtStyle();
-    art->style.fillPaint = 1;
-    art->style.fill = fill;
-    art->style.stroke = stroke;
-    art->style.strokeWidth = width;
-    layer_->art.push_back(art);
-    doc_.relink();
-    return reinterpret_cast<ArtRef>(art);
-  }
-  static const PathStyle& StyleOf(ArtRef art) { return reinterpret_cast<host::Art*>(art)->style; }
-
-  host::Document doc_;
-  host::Session session_;
-  host::SessionScope scope_{session_};
-  host::Layer* layer_ = nullptr;
 };
 
 TEST_F(HostedStepping, PercentRowsBecomeFractions) {
