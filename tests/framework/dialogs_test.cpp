@@ -135,7 +135,9 @@ TEST_F(PreviewCycleTest, CancelRestoresTheBlockAndClearsPreviewCurrentEvenWhenUn
     ExpectNoStepErrors();
     EXPECT_EQ(std::memcmp(block(), &expected, sizeof expected), 0);
     // A failed UndoChanges leaves the preview drawn as the dialog opened.
-    if (!undoFails) EXPECT_EQ(Fill(), document);
+    if (!undoFails) {
+      EXPECT_EQ(Fill(), document);
+    }
   }
 }
 
