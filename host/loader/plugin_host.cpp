@@ -44,11 +44,12 @@ bool FileIdentity(const std::string& path, std::pair<dev_t, ino_t>* id) {
   return true;
 }
 
+// Rationale for remembering the identity: the file may be replaced (by a
+// rebuild) while the library is open.
 void CloseLibrary(LoadedPlugin& plugin) {
   if (plugin.library == nullptr) return;
   dlclose(plugin.library);
-  std::pair<dev_t, ino_t> id;
-  if (FileIdentity(plugin.path, &id)) OpenFiles().erase(id);
+  OpenFiles().erase({static_cast<dev_t>(plugin.fileDevice), static_cast<ino_t>(plugin.fileInode)});
   plugin.library = nullptr;
   plugin.entry = nullptr;
 }
@@ -125,6 +126,8 @@ static HostError OpenLibrary(LoadedPlugin& plugin, std::string* error) {
     return kBadParameterError;
   }
   plugin.entry = reinterpret_cast<PluginMainProc>(entry);
+  plugin.fileDevice = id.first;
+  plugin.fileInode = id.second;
   OpenFiles().insert(id);
   return kNoError;
 }

@@ -5,6 +5,7 @@
 
 #include <corvane/sdk.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -24,6 +25,9 @@ struct LoadedPlugin {
   std::unique_ptr<PluginResources> resources;
   PluginRef ref = 0;
   void* library = nullptr;
+  // The identity (device, inode) of the file the open library came from.
+  uint64_t fileDevice = 0;
+  uint64_t fileInode = 0;
   PluginMainProc entry = nullptr;
   void* globals = nullptr;       // the message's globals slot, kept across calls
   MemHandle parameters = nullptr;  // the filter's kept parameter block
