@@ -326,6 +326,13 @@ int Apply(const ApplyOptions& options, std::ostream& out, std::ostream& err) {
     err << "corvane: " << options.output << ": the output must end in .svg or .json\n";
     return kExitUsage;
   }
+  // Checked before the filter runs, so a path that cannot take the result
+  // costs nothing: no work is done and no values are kept.
+  const fs::path outputDir = fs::absolute(options.output, ec).parent_path();
+  if (!fs::is_directory(outputDir, ec) || ::access(outputDir.c_str(), W_OK) != 0) {
+    err << "corvane: " << options.output << ": cannot write into " << outputDir.string() << "\n";
+    return kExitUsage;
+  }
   const bool svgInput = fs::path(options.input).extension() == ".svg";
   if (options.select && !svgInput) {
     err << "corvane: --select names SVG ids; JSON input keeps its own selected flags\n";

@@ -88,6 +88,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"SetNotANumber", "weightclamp", "cli_paths.svg", {"--set", "301=wide"}, 2, "expected ID=NUMBER"},
         BadCase{"OutputExtension", "weightclamp", "cli_paths.svg", {}, 2, "must end in .svg or .json",
                 "result.txt"},
+        BadCase{"OutputDirectoryMissing", "weightclamp", "cli_paths.svg", {}, 2, "cannot write into",
+                "missing/result.svg"},
         BadCase{"RandomOne", "tintshake", "cli_paths.svg", {"--random", "0.5,1"}, 2, "--random 0.5,1: expected"},
         BadCase{"RandomNegative", "tintshake", "cli_paths.svg", {"--random", "-0.1"}, 2, "--random -0.1: expected"},
         BadCase{"SeedWithRandom", "tintshake", "cli_paths.svg", {"--seed", "3", "--random", "0.5"}, 2,
