@@ -128,7 +128,7 @@ int32_t RunSpecDialog(PluginRef plugin, const DialogSpec* spec, MemHandle parame
 
 // Get Parameters (RunParameterDialog) for a main dialog described by spec:
 // its name, resource and set-up procedure, and the block's previewCurrent and
-// pluginRef, come from the spec; cancel is one of the kCancel... ways.
+// pluginRef, come from the DialogSpec; cancel is one of the kCancel... ways.
 HostError RunSpecParameterDialog(HostMessage* message, void (*writeDefaults)(void* block),
                                  int32_t cancel, const DialogSpec* spec);
 
