@@ -417,3 +417,21 @@ TEST(StringConversionTest, ALongerStringFailsAndIsLeftAsItWas) {
 
 }  // namespace
 }  // namespace corvane::testing
+
+namespace corvane::testing {
+namespace {
+
+// Category and title are read into 65-byte buffers: a longer string-table
+// entry registers with its first 64 characters.
+TEST(RegistrationTest, UsesAtMostSixtyFourCharactersOfAnEntry) {
+  Harness h;
+  h.load(std::string(CORVANE_FIXTURE_DIR) + "/fixture_series.so");
+  ASSERT_EQ(h.session().filters.size(), 1u);
+  const std::string entry =
+      "Series Fixture... a title longer than the sixty-four characters registration reads";
+  EXPECT_EQ(h.session().filters[0]->title, entry.substr(0, 64));
+  EXPECT_EQ(h.session().filters[0]->category, "Corvane Kit 1.2");
+}
+
+}  // namespace
+}  // namespace corvane::testing
