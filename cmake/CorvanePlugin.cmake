@@ -18,9 +18,12 @@ function(corvane_add_plugin name)
   set(rc ${CMAKE_CURRENT_SOURCE_DIR}/${PLUGIN_RC})
   set(res ${CMAKE_CURRENT_BINARY_DIR}/${name}.res)
   file(GLOB rc_includes ${CORVANE_RC_INCLUDE}/*.rc ${CORVANE_RC_INCLUDE}/*.h)
+  # llvm-rc reads any argument starting with '/' as an option, so an absolute
+  # input path such as /check/... would be taken for /C (code page): "--"
+  # marks the end of the options.
   add_custom_command(
     OUTPUT ${res}
-    COMMAND ${LLVM_RC} /nologo /I ${CORVANE_RC_INCLUDE} /I ${CMAKE_CURRENT_SOURCE_DIR} /FO ${res} ${rc}
+    COMMAND ${LLVM_RC} /nologo /I ${CORVANE_RC_INCLUDE} /I ${CMAKE_CURRENT_SOURCE_DIR} /FO ${res} -- ${rc}
     DEPENDS ${rc} ${rc_includes}
     COMMENT "Compiling resources of ${name}"
     VERBATIM)
