@@ -59,6 +59,8 @@ struct RefusedCase {
   const char* reason;  // part of the message
 };
 
+void PrintTo(const RefusedCase& c, std::ostream* out) { *out << c.fixture; }
+
 class RefusedLibraryTest : public ::testing::TestWithParam<RefusedCase> {};
 
 TEST_P(RefusedLibraryTest, IsRefusedWithoutRunningAnyOfItsCode) {
